@@ -1,0 +1,163 @@
+#include "ArgumentsTirage.h"
+#include "Langue.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+using namespace lunespiral;
+
+namespace {
+
+struct Execution {
+    int statut = -1;
+    std::string sortie;
+};
+
+// Runs the built reader with a shell command line; stderr joins stdout.
+Execution executer(const std::string& arguments) {
+    Execution e;
+    const std::string commande = std::string("'") + PROGRAMME_TIRAGE + "' " + arguments + " 2>&1";
+    FILE* f = popen(commande.c_str(), "r");
+    if (!f) return e;
+    std::array<char, 4096> tampon{};
+    std::size_t lus = 0;
+    while ((lus = fread(tampon.data(), 1, tampon.size(), f)) > 0) e.sortie.append(tampon.data(), lus);
+    const int brut = pclose(f);
+    e.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
+    return e;
+}
+
+std::vector<std::string> args(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+
+} // namespace
+
+TEST(ArgumentsTirage, ParsesEveryOptionInAnyOrder) {
+    auto a = analyserArguments(args({"--json", "maisons", "--graine", "4294967295", "--langue", "fr"}),
+                               langueAnglais);
+    EXPECT_EQ(a.commande, Commande::Maisons);
+    EXPECT_TRUE(a.json);
+    EXPECT_EQ(a.graine, 4294967295u);
+    EXPECT_EQ(a.langue, langueFrancais);
+
+    a = analyserArguments(args({"--graine=0", "--repertoire=/tmp/x", "croix"}), langueAnglais);
+    EXPECT_EQ(a.graine, 0u);
+    EXPECT_EQ(a.repertoire, "/tmp/x");
+    EXPECT_EQ(a.langue, langueAnglais);
+    EXPECT_FALSE(a.json);
+
+    a = analyserArguments(args({"chance", "--cartes", "3,17,8,21", "--options", "10,1,10"}), 1);
+    EXPECT_EQ(a.cartes, (std::vector<int>{3, 17, 8, 21}));
+    EXPECT_EQ(a.nombre, 10);
+    EXPECT_EQ(a.maximum, 10);
+    EXPECT_EQ(analyserArguments(args({"--help"}), 1).commande, Commande::Aide);
+}
+
+TEST(ArgumentsTirage, BadArgumentsNameTheArgument) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cas = {
+        {{}, "no spread"},
+        {{"tarot"}, "\"tarot\""},
+        {{"croix", "maisons"}, "only one"},
+        {{"--graine", "4294967296", "croix"}, "--graine"},
+        {{"--graine", "-1", "croix"}, "--graine"},
+        {{"--graine", "12a", "croix"}, "--graine"},
+        {{"--graine", "", "croix"}, "--graine"},
+        {{"croix", "--graine"}, "--graine: a value is missing"},
+        {{"--langue", "de", "croix"}, "--langue"},
+        {{"--vite", "croix"}, "--vite"},
+        {{"chance"}, "--cartes"},
+        {{"chance", "--cartes", "1,2,3"}, "--cartes"},
+        {{"chance", "--cartes", "1,2,3,23"}, "\"23\""},
+        {{"chance", "--cartes", "1,2,3,3"}, "twice"},
+        {{"chance", "--cartes", "1,2,,3"}, "--cartes"},
+        {{"chance", "--cartes", "1,2,3,4", "--options", "11,1,49"}, "count"},
+        {{"chance", "--cartes", "1,2,3,4", "--options", "6,0,49"}, "minimum"},
+        {{"chance", "--cartes", "1,2,3,4", "--options", "6,1,501"}, "maximum"},
+        {{"chance", "--cartes", "1,2,3,4", "--options", "6,1"}, "--options"},
+        {{"croix", "--options", "6,1,49"}, "--options"},
+    };
+    for (const auto& [arguments, attendu] : cas) {
+        try {
+            analyserArguments(arguments, langueFrancais);
+            ADD_FAILURE() << "accepted: " << ::testing::PrintToString(arguments);
+        } catch (const ErreurArguments& e) {
+            EXPECT_NE(std::string(e.what()).find(attendu), std::string::npos)
+                << e.what() << " (expected to mention " << attendu << ")";
+        }
+    }
+}
+
+TEST(ArgumentsTirage, LanguageFromTheEnvironment) {
+    setenv("LC_ALL", "", 1);
+    setenv("LC_MESSAGES", "fr_CA.UTF-8", 1);
+    setenv("LANG", "en_GB.UTF-8", 1);
+    EXPECT_EQ(langueDeLEnvironnement(), langueFrancais);
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(langueDeLEnvironnement(), langueAnglais);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    EXPECT_EQ(langueDeLEnvironnement(), langueFrancais);
+    unsetenv("LANG");
+    EXPECT_EQ(langueDeLEnvironnement(), langueAnglais);
+}
+
+TEST(ProgrammeTirage, GoldenReadingsAsJson) {
+    auto e = executer("--graine 0 --langue fr --json croix");
+    EXPECT_EQ(e.statut, 0) << e.sortie;
+    EXPECT_NE(e.sortie.find("{\"tirage\":\"croix\",\"graine\":0,\"cartes\":[1,19,5,7,6],"
+                            "\"noms\":[\"Le Bateleur\",\"Le Soleil\",\"Le Pape\",\"Le Chariot\","
+                            "\"L'Amoureux\"],\"variantesPresent\":[4,1,3,3],"
+                            "\"variantesFutur\":[2,2,1,1]"),
+              std::string::npos)
+        << e.sortie;
+
+    e = executer("--json --langue en --graine 0 maisons");
+    EXPECT_EQ(e.statut, 0) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"cartes\":[1,19,5,7,15,8,4,9,10,2],\"noms\":[\"The Magician\","),
+              std::string::npos)
+        << e.sortie;
+    EXPECT_NE(e.sortie.find("\"cartesAssociees\":[11,2,19,2,7,21,9,18,8,16],"
+                            "\"variantes\":[5,4,1,1,2,2,5,5,2,3],\"maisonCourante\":"),
+              std::string::npos)
+        << e.sortie;
+
+    e = executer("--graine 0 --json bohemiens");
+    EXPECT_EQ(e.statut, 0) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"cartes\":[1,19,5,7]"), std::string::npos) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"cartesAssociees\":[15,8,4,9],\"horizonCourant\":"), std::string::npos);
+}
+
+TEST(ProgrammeTirage, ClockSeededReadingReportsItsSeed) {
+    const auto e = executer("--json croix");
+    ASSERT_EQ(e.statut, 0) << e.sortie;
+    const auto debut = e.sortie.find("\"graine\":");
+    ASSERT_NE(debut, std::string::npos);
+    const auto graine = std::stoul(e.sortie.substr(debut + 9));
+    EXPECT_LT(graine, 86'400'000ul);
+    // The same seed given back reproduces the reading.
+    const auto rejoue = executer("--json --graine " + std::to_string(graine) + " croix");
+    EXPECT_EQ(rejoue.sortie.substr(rejoue.sortie.find("\"cartes\"")),
+              e.sortie.substr(e.sortie.find("\"cartes\"")));
+}
+
+TEST(ProgrammeTirage, ReadableOutputAndErrors) {
+    auto e = executer("--graine 0 --langue fr croix");
+    EXPECT_EQ(e.statut, 0);
+    EXPECT_NE(e.sortie.find("Arcane 19 - Le Soleil"), std::string::npos) << e.sortie;
+    EXPECT_NE(e.sortie.find("Psyché Globale - Arcane 6 - L'Amoureux"), std::string::npos);
+
+    e = executer("--graine 0 --langue en bohemiens");
+    EXPECT_NE(e.sortie.find("In 1 month"), std::string::npos) << e.sortie;
+
+    e = executer("--graine 99999999999 croix");
+    EXPECT_EQ(e.statut, 2);
+    EXPECT_NE(e.sortie.find("--graine"), std::string::npos);
+    EXPECT_NE(e.sortie.find("usage:"), std::string::npos);
+    EXPECT_EQ(executer("").statut, 2);
+    EXPECT_EQ(executer("--langue xx croix").statut, 2);
+    EXPECT_EQ(executer("--help").statut, 0);
+}
