@@ -15,22 +15,28 @@ void EtatTirage::commencer(TypeTirage type) {
     }
 }
 
-void EtatTirage::choisirTirage(TypeTirage type, Hasard& hasard) {
-    commencer(type);
-    switch (type) {
-    case TypeTirage::EnCroix: tirageCroix_ = TirerCroix(hasard); break;
-    case TypeTirage::DixMaisons: tirageMaisons_ = TirerMaisons(hasard); break;
-    case TypeTirage::Bohemiens: tirageBohemiens_ = TirerBohemiens(hasard); break;
-    case TypeTirage::Aucun: break;
-    }
+void EtatTirage::choisirTirage(TypeTirage type, Hasard& hasard, const Textes& textes) {
+    if (type == TypeTirage::Aucun) throw ErreurEtendue();
+    hasard.initialiser();
+    choisirTirageSansAmorcer(type, hasard, textes);
 }
 
-void EtatTirage::choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard) {
+void EtatTirage::choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const Textes& textes) {
     commencer(type);
     switch (type) {
     case TypeTirage::EnCroix: tirageCroix_ = tirerCroixDepuis(hasard); break;
     case TypeTirage::DixMaisons: tirageMaisons_ = tirerMaisonsDepuis(hasard); break;
     case TypeTirage::Bohemiens: tirageBohemiens_ = tirerBohemiensDepuis(hasard); break;
+    case TypeTirage::Aucun: break;
+    }
+    composer(textes);
+}
+
+void EtatTirage::composer(const Textes& textes) {
+    switch (typeTirage_) {
+    case TypeTirage::EnCroix: textes.composerCroix(tirageCroix_, textesCroix_); break;
+    case TypeTirage::DixMaisons: textes.composerMaisons(tirageMaisons_, textesMaisons_); break;
+    case TypeTirage::Bohemiens: textes.composerBohemiens(tirageBohemiens_, textesHorizons_); break;
     case TypeTirage::Aucun: break;
     }
 }

@@ -6,6 +6,7 @@
 #include "Arcanes.h"
 #include "Hasard.h"
 #include "Tableau.h"
+#include "Textes.h"
 #include "Tirages.h"
 
 #include <vector>
@@ -29,11 +30,12 @@ public:
     };
 
     // Transitions.
-    // A spread is chosen: everything of the previous reading is cleared and the draw of that
-    // kind made anew (the generator seeded from the clock).
-    void choisirTirage(TypeTirage type, Hasard& hasard);
+    // A spread is chosen: everything of the previous reading is cleared, the draw of that kind
+    // made anew (the generator seeded from the clock) and its texts composed. A range error
+    // while composing leaves the draw made and the texts as far as they got.
+    void choisirTirage(TypeTirage type, Hasard& hasard, const Textes& textes);
     // The same without seeding: the draw continues the generator as it stands.
-    void choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard);
+    void choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const Textes& textes);
     // A click on deck card d (1..22). Completing the houses or the bohemian spread draws the
     // house or horizon shown first.
     Clic cliquerCarte(int d, Hasard& hasard);
@@ -46,6 +48,9 @@ public:
     const TirageCroix& tirageCroix() const { return tirageCroix_; }
     const TirageMaisons& tirageMaisons() const { return tirageMaisons_; }
     const TirageBohemiens& tirageBohemiens() const { return tirageBohemiens_; }
+    const TextesCroix& textesCroix() const { return textesCroix_; }
+    const TextesMaisons& textesMaisons() const { return textesMaisons_; }
+    const TextesHorizons& textesHorizons() const { return textesHorizons_; }
     int nbCartesPosees() const { return nbCartesPosees_; }
     bool carteRetournee(int d) const { return carteRetournee_[d]; }
     // The slot at which deck card d was laid in the houses or the bohemian spread.
@@ -63,12 +68,16 @@ public:
 
 private:
     void commencer(TypeTirage type);
+    void composer(const Textes& textes);
     void terminer(Hasard& hasard);
 
     TypeTirage typeTirage_ = TypeTirage::Aucun;
     TirageCroix tirageCroix_{};
     TirageMaisons tirageMaisons_{};
     TirageBohemiens tirageBohemiens_{};
+    TextesCroix textesCroix_{};
+    TextesMaisons textesMaisons_{};
+    TextesHorizons textesHorizons_{};
     int nbCartesPosees_ = 0;
     Tab<bool, nbArcanes> carteRetournee_{};
     Tab<int, nbArcanes> emplacementMaisons_{};

@@ -1,3 +1,4 @@
+#include "DonneesEssai.h"
 #include "EtatTirage.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,11 @@
 using namespace lunespiral;
 
 namespace {
+
+const essai::Donnees& donnees() {
+    static const essai::Donnees d;
+    return d;
+}
 
 // Lays the whole spread, picking the deck cards in the given order.
 void poserTout(EtatTirage& e, Hasard& h, const std::vector<int>& ordre) {
@@ -35,7 +41,7 @@ TEST(EtatTirage, StartsEmpty) {
 TEST(EtatTirage, PickingRevealsTheDrawInOrderWhicheverCardIsClicked) {
     Hasard h;
     EtatTirage e;
-    e.choisirTirageSansAmorcer(TypeTirage::DixMaisons, h);
+    e.choisirTirageSansAmorcer(TypeTirage::DixMaisons, h, donnees().textes);
     const TirageMaisons tirage = e.tirageMaisons();
     const std::vector<int> ordre = {22, 3, 17, 1, 9, 12, 5, 20, 8, 14};
     for (std::size_t k = 0; k < ordre.size(); ++k) {
@@ -57,7 +63,7 @@ TEST(EtatTirage, PickingRevealsTheDrawInOrderWhicheverCardIsClicked) {
 TEST(EtatTirage, RepeatedAndExtraClicksChangeNothing) {
     Hasard h;
     EtatTirage e;
-    e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h);
+    e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h, donnees().textes);
     e.cliquerCarte(7, h);
     const auto graine = h.graine;
     EXPECT_EQ(e.cliquerCarte(7, h).effet, EtatTirage::Effet::Rien);
@@ -75,7 +81,7 @@ TEST(EtatTirage, RepeatedAndExtraClicksChangeNothing) {
 TEST(EtatTirage, CompletionDrawsTheHouseOrHorizonFromTheSameSequence) {
     Hasard h;
     EtatTirage e;
-    e.choisirTirageSansAmorcer(TypeTirage::Bohemiens, h);
+    e.choisirTirageSansAmorcer(TypeTirage::Bohemiens, h, donnees().textes);
     poserTout(e, h, {4, 3, 2});
     Hasard copie = h;
     e.cliquerCarte(1, h);
@@ -86,7 +92,7 @@ TEST(EtatTirage, CompletionDrawsTheHouseOrHorizonFromTheSameSequence) {
 TEST(EtatTirage, ChoosingByLaidCardAfterCompletion) {
     Hasard h;
     EtatTirage e;
-    e.choisirTirageSansAmorcer(TypeTirage::Bohemiens, h);
+    e.choisirTirageSansAmorcer(TypeTirage::Bohemiens, h, donnees().textes);
     poserTout(e, h, {10, 20, 5, 15});
     auto clic = e.cliquerCarte(5, h);
     EXPECT_EQ(clic.effet, EtatTirage::Effet::ChoixHorizon);
@@ -97,7 +103,7 @@ TEST(EtatTirage, ChoosingByLaidCardAfterCompletion) {
     EXPECT_EQ(e.cliquerCarte(1, h).effet, EtatTirage::Effet::Rien);
     EXPECT_EQ(e.tirageBohemiens().horizonCourant, 3);
 
-    e.choisirTirageSansAmorcer(TypeTirage::DixMaisons, h);
+    e.choisirTirageSansAmorcer(TypeTirage::DixMaisons, h, donnees().textes);
     std::vector<int> ordre(10);
     std::iota(ordre.begin(), ordre.end(), 13);
     poserTout(e, h, ordre);
@@ -110,7 +116,7 @@ TEST(EtatTirage, ChoosingByLaidCardAfterCompletion) {
 TEST(EtatTirage, OnlyTheChosenKindIsTouched) {
     Hasard h;
     EtatTirage e;
-    e.choisirTirageSansAmorcer(TypeTirage::DixMaisons, h);
+    e.choisirTirageSansAmorcer(TypeTirage::DixMaisons, h, donnees().textes);
     poserTout(e, h, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     const TirageMaisons maisons = e.tirageMaisons();
     // Abandoning changes nothing in the record: the cards stay available to the lucky numbers.
@@ -118,7 +124,7 @@ TEST(EtatTirage, OnlyTheChosenKindIsTouched) {
     EXPECT_TRUE(e.tirageTermine());
     EXPECT_EQ(e.cartesDuTirageCourant(), attendu);
 
-    e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h);
+    e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h, donnees().textes);
     EXPECT_FALSE(e.tirageTermine());
     EXPECT_FALSE(e.croixTerminee());
     EXPECT_TRUE(e.maisonsTerminees());
@@ -136,7 +142,7 @@ TEST(EtatTirage, SynthesisCarrierIsAnUnpickedDeckCard) {
     for (std::uint32_t g = 0; g < 500; ++g) {
         h.graine = g * 7919u;
         EtatTirage e;
-        e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h);
+        e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h, donnees().textes);
         poserTout(e, h, {static_cast<int>(g % 22) + 1, 2, 11, 22});
         const int porteur = e.tirerPorteurSynthese(h);
         ASSERT_TRUE(porteur >= 1 && porteur <= 22);
@@ -152,7 +158,7 @@ TEST(EtatTirage, RandomSoakKeepsTheInvariants) {
     const TypeTirage types[] = {TypeTirage::EnCroix, TypeTirage::DixMaisons, TypeTirage::Bohemiens};
     for (int action = 0; action < 20000; ++action) {
         if (clics.entre1Et(15) == 1) {
-            e.choisirTirageSansAmorcer(types[clics.entre1Et(3) - 1], h);
+            e.choisirTirageSansAmorcer(types[clics.entre1Et(3) - 1], h, donnees().textes);
         } else {
             e.cliquerCarte(clics.entre1Et(24) - 1, h);
         }

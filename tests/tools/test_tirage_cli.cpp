@@ -1,4 +1,5 @@
 #include "ArgumentsTirage.h"
+#include "DonneesEssai.h"
 #include "Langue.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,16 @@ Execution executer(const std::string& arguments) {
 }
 
 std::vector<std::string> args(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+
+// Data files for the reader: every text names its record.
+const essai::Donnees& donnees() {
+    static const essai::Donnees d;
+    return d;
+}
+
+std::string avecDonnees(const std::string& arguments) {
+    return "--repertoire '" + donnees().dossier.path().toStdString() + "' " + arguments;
+}
 
 } // namespace
 
@@ -106,7 +117,7 @@ TEST(ArgumentsTirage, LanguageFromTheEnvironment) {
 }
 
 TEST(ProgrammeTirage, GoldenReadingsAsJson) {
-    auto e = executer("--graine 0 --langue fr --json croix");
+    auto e = executer(avecDonnees("--graine 0 --langue fr --json croix"));
     EXPECT_EQ(e.statut, 0) << e.sortie;
     EXPECT_NE(e.sortie.find("{\"tirage\":\"croix\",\"graine\":0,\"cartes\":[1,19,5,7,6],"
                             "\"noms\":[\"Le Bateleur\",\"Le Soleil\",\"Le Pape\",\"Le Chariot\","
@@ -114,8 +125,12 @@ TEST(ProgrammeTirage, GoldenReadingsAsJson) {
                             "\"variantesFutur\":[2,2,1,1]"),
               std::string::npos)
         << e.sortie;
+    EXPECT_NE(e.sortie.find("\"textes\":{\"phraseGlobale\":\"L’heure d’un choix du cœur."), std::string::npos)
+        << "the synthesis card is 6, L'Amoureux: " << e.sortie;
+    EXPECT_NE(e.sortie.find("\"synthesePresent\":\"Pp 1-19\",\"syntheseFutur\":\"Pf 5-7\""),
+              std::string::npos);
 
-    e = executer("--json --langue en --graine 0 maisons");
+    e = executer(avecDonnees("--json --langue en --graine 0 maisons"));
     EXPECT_EQ(e.statut, 0) << e.sortie;
     EXPECT_NE(e.sortie.find("\"cartes\":[1,19,5,7,15,8,4,9,10,2],\"noms\":[\"The Magician\","),
               std::string::npos)
@@ -125,32 +140,68 @@ TEST(ProgrammeTirage, GoldenReadingsAsJson) {
               std::string::npos)
         << e.sortie;
 
-    e = executer("--graine 0 --json bohemiens");
+    e = executer(avecDonnees("--graine 0 --json bohemiens"));
     EXPECT_EQ(e.statut, 0) << e.sortie;
     EXPECT_NE(e.sortie.find("\"cartes\":[1,19,5,7]"), std::string::npos) << e.sortie;
     EXPECT_NE(e.sortie.find("\"cartesAssociees\":[15,8,4,9],\"horizonCourant\":"), std::string::npos);
+    EXPECT_NE(e.sortie.find("\"textes\":[\"Pf 1-15\",\"Pf 19-8\",\"Pf 5-4\",\"Pf 7-9\"]}"),
+              std::string::npos)
+        << e.sortie;
+}
+
+TEST(ProgrammeTirage, LuckyNumbers) {
+    auto e = executer("--graine 0 --json --langue fr chance --cartes 3,17,8,21");
+    EXPECT_EQ(e.statut, 0) << e.sortie;
+    EXPECT_EQ(e.sortie, "{\"numeros\":[33,16,45,10,21,8],\"texte\":\"33 - 16 - 45 - 10 - 21 - 8\","
+                        "\"description\":\"Vos 6 numéros de la chance de 1 à 49\"}\n");
+    e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 10,1,10");
+    EXPECT_EQ(e.sortie, "Your 10 lucky numbers from 1 to 10\n9 - 4 - 6 - 1 - 10 - 5 - 2 - 3 - 8 - 7\n");
+    e = executer("--graine 0 --json chance --cartes 5,1,22,9,14,3,7,19,11,2");
+    EXPECT_NE(e.sortie.find("[22,9,7,3,43,2]"), std::string::npos) << e.sortie;
+    EXPECT_EQ(executer("chance --cartes 1,2,3,4,5").statut, 2);
+    EXPECT_EQ(executer("chance --cartes 1,2,3,4 --options 6,1,600").statut, 2);
+}
+
+TEST(ProgrammeTirage, MissingDataFiles) {
+    QTemporaryDir vide;
+    const std::string repertoire = "--repertoire '" + vide.path().toStdString() + "' ";
+    // Without the pair file the cross cannot be composed: the program's message, status 1.
+    auto e = executer(repertoire + "--graine 0 croix");
+    EXPECT_EQ(e.statut, 1);
+    EXPECT_NE(e.sortie.find("Erreur de vérification d'étendue"), std::string::npos) << e.sortie;
+    // The bohemian spread still reads, with empty horizons.
+    e = executer(repertoire + "--graine 0 --json bohemiens");
+    EXPECT_EQ(e.statut, 0) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"textes\":[\"\",\"\",\"\",\"\"]"), std::string::npos) << e.sortie;
+    // A short file is reported with the program's message.
+    essai::ecrire(vide, "tbb", "short");
+    e = executer(repertoire + "--langue fr --graine 0 maisons");
+    EXPECT_EQ(e.statut, 1);
+    EXPECT_NE(e.sortie.find("Lecture au delà de la fin de fichier"), std::string::npos) << e.sortie;
 }
 
 TEST(ProgrammeTirage, ClockSeededReadingReportsItsSeed) {
-    const auto e = executer("--json croix");
+    const auto e = executer(avecDonnees("--json croix"));
     ASSERT_EQ(e.statut, 0) << e.sortie;
     const auto debut = e.sortie.find("\"graine\":");
     ASSERT_NE(debut, std::string::npos);
     const auto graine = std::stoul(e.sortie.substr(debut + 9));
     EXPECT_LT(graine, 86'400'000ul);
     // The same seed given back reproduces the reading.
-    const auto rejoue = executer("--json --graine " + std::to_string(graine) + " croix");
+    const auto rejoue = executer(avecDonnees("--json --graine " + std::to_string(graine) + " croix"));
     EXPECT_EQ(rejoue.sortie.substr(rejoue.sortie.find("\"cartes\"")),
               e.sortie.substr(e.sortie.find("\"cartes\"")));
 }
 
 TEST(ProgrammeTirage, ReadableOutputAndErrors) {
-    auto e = executer("--graine 0 --langue fr croix");
+    auto e = executer(avecDonnees("--graine 0 --langue fr croix"));
     EXPECT_EQ(e.statut, 0);
     EXPECT_NE(e.sortie.find("Arcane 19 - Le Soleil"), std::string::npos) << e.sortie;
     EXPECT_NE(e.sortie.find("Psyché Globale - Arcane 6 - L'Amoureux"), std::string::npos);
+    EXPECT_NE(e.sortie.find("--- FUTUR ---   Le Pape + Le Chariot\n\n    Pf 5-7\n"), std::string::npos)
+        << e.sortie;
 
-    e = executer("--graine 0 --langue en bohemiens");
+    e = executer(avecDonnees("--graine 0 --langue en bohemiens"));
     EXPECT_NE(e.sortie.find("In 1 month"), std::string::npos) << e.sortie;
 
     e = executer("--graine 99999999999 croix");

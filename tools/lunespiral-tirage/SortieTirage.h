@@ -3,17 +3,28 @@
 // terminal. Both in UTF-8.
 
 #include "EtatTirage.h"
+#include "NumerosChance.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lunespiral {
 
 std::string chaineJson(std::string_view utf8);
 
-// The complete draw of the state's current spread, started from `graine`.
+// The complete reading of the state's current spread, drawn from `graine`.
 std::string lectureJson(const EtatTirage& etat, std::uint32_t graine, int langue);
-std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langue);
+// Laid out for a terminal `largeur` characters wide.
+std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langue, int largeur);
+
+// Lucky numbers and their description.
+std::string chanceJson(const std::vector<int>& numeros, const std::string& description);
+std::string chanceTexte(const std::vector<int>& numeros, const std::string& description);
+
+// Words of `utf8` wrapped to lines of at most `largeur` characters, each starting with
+// `retrait` spaces. A word longer than a line stands alone on its line.
+std::string envelopper(std::string_view utf8, int largeur, int retrait);
 
 } // namespace lunespiral

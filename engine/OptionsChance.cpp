@@ -1,0 +1,159 @@
+#include "OptionsChance.h"
+
+#include "Erreurs.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace lunespiral {
+
+namespace {
+
+const QString nomVerif = QStringLiteral("verif");
+const QString nomNombre = QStringLiteral("optionNbNumerosDeLaChance");
+const QString nomMinimum = QStringLiteral("optionMinRange");
+const QString nomMaximum = QStringLiteral("optionMaxRange");
+
+constexpr std::int32_t nombreParDefaut = 6;
+constexpr std::int32_t minimumParDefaut = 1;
+constexpr std::int32_t maximumParDefaut = 49;
+
+std::string guillemets(const QString& nom) { return "« " + nom.toStdString() + " »"; }
+
+template <typename T>
+QByteArray octets(T valeur) {
+    // Little-endian whatever the machine, as the store has always held them.
+    using U = std::make_unsigned_t<T>;
+    const U v = static_cast<U>(valeur);
+    QByteArray b(static_cast<qsizetype>(sizeof(T)), '\0');
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        b[static_cast<qsizetype>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    return b;
+}
+
+// Copies a stored value into the low-order bytes of the field; the bytes it does not reach
+// keep their value. Throws when the value cannot be read.
+template <typename T>
+void lireValeur(const MagasinReglages& magasin, const QString& nom, T& champ) {
+    const auto valeur = magasin.lire(nom);
+    if (!valeur) return;
+    if (valeur->size() > static_cast<qsizetype>(sizeof(T)))
+        throw ErreurReglages("Réglage " + guillemets(nom) + " illisible : " +
+                             std::to_string(valeur->size()) + " octets au lieu de " +
+                             std::to_string(sizeof(T)) + ".");
+    using U = std::make_unsigned_t<T>;
+    U v = static_cast<U>(champ);
+    for (qsizetype i = 0; i < valeur->size(); ++i) {
+        const auto decalage = 8 * static_cast<unsigned>(i);
+        v = static_cast<U>((v & ~(U{0xFF} << decalage)) |
+                           (U{static_cast<unsigned char>((*valeur)[i])} << decalage));
+    }
+    champ = static_cast<T>(v);
+}
+
+} // namespace
+
+MagasinReglages::MagasinReglages(const QString& cleRegistre)
+    : reglages_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QStringLiteral("Ludicorium"),
+                                            QStringLiteral("LUNESPIRAL 2000"))),
+      cleRegistre_(cleRegistre) {}
+
+MagasinReglages::MagasinReglages(const QString& fichier, const QString& cleRegistre)
+    : reglages_(std::make_unique<QSettings>(fichier, QSettings::IniFormat)), cleRegistre_(cleRegistre) {}
+
+std::optional<QByteArray> MagasinReglages::lire(const QString& nom) const {
+    // The key path is the INI section, literally, backslashes and all.
+    const QVariant valeur = reglages_->value(cleRegistre_ + '/' + nom);
+    if (!valeur.isValid()) return std::nullopt;
+    if (valeur.typeId() != QMetaType::QByteArray)
+        throw ErreurReglages("Réglage " + guillemets(nom) +
+                             " illisible : ce n'est pas une valeur binaire.");
+    return valeur.toByteArray();
+}
+
+void MagasinReglages::ecrire(const QString& nom, const QByteArray& octets) {
+    reglages_->setValue(cleRegistre_ + '/' + nom, octets);
+}
+
+void MagasinReglages::enregistrer(const QString& valeur) {
+    reglages_->sync();
+    if (reglages_->status() == QSettings::AccessError)
+        throw ErreurReglages("Impossible d'enregistrer le réglage " + guillemets(valeur) + " : " +
+                             QFileInfo(reglages_->fileName()).absoluteFilePath().toStdString() +
+                             " ne peut pas être écrit.");
+}
+
+OptionsChance& optionsChance() {
+    static OptionsChance options;
+    return options;
+}
+
+bool validerOptions(const OptionsChance& o) {
+    return o.verif <= 1 && o.optionNbNumerosDeLaChance >= 1 && o.optionNbNumerosDeLaChance <= 10 &&
+           o.optionMinRange >= 1 && o.optionMinRange <= 500 && o.optionMaxRange >= 1 &&
+           o.optionMaxRange <= 500;
+}
+
+void appliquerOptionsParDefaut(OptionsChance& options, MagasinReglages& magasin) {
+    options.optionNbNumerosDeLaChance = nombreParDefaut;
+    options.optionMinRange = minimumParDefaut;
+    options.optionMaxRange = maximumParDefaut;
+    sauverOptions(options, magasin);
+}
+
+void sauverOptions(const OptionsChance& options, MagasinReglages& magasin) {
+    magasin.ecrire(nomVerif, octets(options.verif));
+    magasin.ecrire(nomNombre, octets(options.optionNbNumerosDeLaChance));
+    magasin.ecrire(nomMinimum, octets(options.optionMinRange));
+    magasin.ecrire(nomMaximum, octets(options.optionMaxRange));
+    magasin.enregistrer(nomVerif);
+}
+
+void chargerOptions(OptionsChance& options, MagasinReglages& magasin) {
+    std::vector<std::string> erreurs;
+    bool illisible = false;
+    auto lire = [&](const QString& nom, auto& champ, auto parDefaut) {
+        try {
+            lireValeur(magasin, nom, champ);
+        } catch (const ErreurReglages& e) {
+            erreurs.push_back(e.what());
+            champ = parDefaut;
+            illisible = true;
+        }
+    };
+    lire(nomVerif, options.verif, std::uint8_t{0});
+    lire(nomNombre, options.optionNbNumerosDeLaChance, nombreParDefaut);
+    lire(nomMinimum, options.optionMinRange, minimumParDefaut);
+    lire(nomMaximum, options.optionMaxRange, maximumParDefaut);
+
+    try {
+        if (options.verif == 0) {
+            // First run, or the marker was never written.
+            options.verif = 1;
+            appliquerOptionsParDefaut(options, magasin);
+        } else if (!validerOptions(options)) {
+            // A marker other than 0 or 1 is repaired too: written back as it was, it would
+            // throw the user's options away at every start.
+            options.verif = 1;
+            appliquerOptionsParDefaut(options, magasin);
+        } else if (!erreurs.empty()) {
+            // Put readable values back in place of those that were not.
+            sauverOptions(options, magasin);
+        }
+    } catch (const ErreurReglages& e) {
+        erreurs.push_back(e.what());
+    }
+
+    if (!erreurs.empty()) {
+        std::string message;
+        for (const auto& e : erreurs) message += (message.empty() ? "" : "\n") + e;
+        if (illisible) message += "\nLa valeur par défaut est reprise.";
+        throw ErreurReglages(message);
+    }
+}
+
+} // namespace lunespiral

@@ -1,0 +1,60 @@
+#pragma once
+// The three lucky-number options and their place in the user's settings store.
+
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace lunespiral {
+
+struct OptionsChance {
+    std::uint8_t verif = 0; // 1 once the options have been written to the store
+    std::int32_t optionNbNumerosDeLaChance = 0;
+    std::int32_t optionMinRange = 0;
+    std::int32_t optionMaxRange = 0;
+    friend bool operator==(const OptionsChance&, const OptionsChance&) = default;
+};
+
+// The key path of the options in the store, as the program has always named it.
+inline const QString cleRegistreParDefaut = QStringLiteral("Software\\Ludicorium\\LUNESPIRAL 2000\\");
+
+// The per-user settings store: one INI file, values kept as raw little-endian bytes under the
+// key path. Writes replace the file atomically.
+class MagasinReglages {
+public:
+    // The user's own store ($XDG_CONFIG_HOME/Ludicorium/LUNESPIRAL 2000.ini).
+    explicit MagasinReglages(const QString& cleRegistre);
+    // A store in a given INI file (tests, tools).
+    MagasinReglages(const QString& fichier, const QString& cleRegistre);
+
+    // The raw bytes of a value; empty when the value is missing. A value that is not raw
+    // binary data throws ErreurReglages naming it.
+    std::optional<QByteArray> lire(const QString& nom) const;
+    void ecrire(const QString& nom, const QByteArray& octets);
+    // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be written.
+    void enregistrer(const QString& valeur);
+
+    QString fichier() const { return reglages_->fileName(); }
+
+private:
+    QString cle(const QString& nom) const { return cleRegistre_ + nom; }
+    std::unique_ptr<QSettings> reglages_;
+    QString cleRegistre_;
+};
+
+// The one options record of the process.
+OptionsChance& optionsChance();
+
+bool validerOptions(const OptionsChance& options);
+// 6 numbers from 1 to 49, saved at once; the marker is left as it is.
+void appliquerOptionsParDefaut(OptionsChance& options, MagasinReglages& magasin);
+// Reads the record, repairs it when needed. A value that cannot be read is replaced by its
+// default; once everything is settled, ErreurReglages reports each such value.
+void chargerOptions(OptionsChance& options, MagasinReglages& magasin);
+void sauverOptions(const OptionsChance& options, MagasinReglages& magasin);
+
+} // namespace lunespiral

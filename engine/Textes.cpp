@@ -1,0 +1,177 @@
+#include "Textes.h"
+
+#include "Arcanes.h"
+#include "Cp1252.h"
+#include "Erreurs.h"
+#include "Langue.h"
+#include "SignificationsCartes.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace lunespiral {
+
+namespace {
+
+constexpr int nbEnregDomaines = nbDomaines * nbLignes * nbColonnes * nbVariantes; // 240
+constexpr int nbEnregPaires = nbArcanes * nbArcanes;                             // 484
+
+// Copies the text and one NUL into the field from its first cell; the cells after the NUL keep
+// what they held. A text that leaves no room for the NUL does not fit.
+template <std::size_t N>
+void copierAvecNul(ChampTexte<N>& champ, const std::string& texte) {
+    if (texte.size() >= N) throw ErreurEtendue();
+    std::memcpy(champ.octets.data(), texte.data(), texte.size());
+    champ.octets[texte.size()] = '\0';
+}
+
+template <std::size_t N>
+void lireChamp(ChampTexte<N>& champ, const unsigned char* octets) {
+    std::memcpy(champ.octets.data(), octets, N);
+}
+
+std::int32_t entier32(const unsigned char* o) {
+    const std::uint32_t v = std::uint32_t{o[0]} | std::uint32_t{o[1]} << 8 |
+                            std::uint32_t{o[2]} << 16 | std::uint32_t{o[3]} << 24;
+    return static_cast<std::int32_t>(v);
+}
+
+// The file's first `taille` bytes at most, or nothing when it cannot be opened for reading.
+// It is opened for reading only: an installed program's files are read-only for everyone, and
+// that must not count as missing. Anything but a regular file counts as missing too.
+std::optional<std::vector<unsigned char>> lireFichier(const std::string& chemin, std::size_t taille) {
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat infos {};
+    if (::fstat(fd, &infos) != 0 || !S_ISREG(infos.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::vector<unsigned char> contenu(taille);
+    std::size_t lus = 0;
+    while (lus < taille) {
+        const ssize_t n = ::read(fd, contenu.data() + lus, taille - lus);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break; // end of file, or a read error: what was read stands
+        lus += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    contenu.resize(lus);
+    return contenu;
+}
+
+} // namespace
+
+std::string nomFichierDomaines(int langue) { return langue == langueAnglais ? "tbbus" : "tbb"; }
+std::string nomFichierPaires(int langue) { return langue == langueAnglais ? "tbcus" : "tbc"; }
+
+Textes::Textes()
+    : textesDomaines_(std::make_unique<TableDomaines>()), paires_(std::make_unique<TablePaires>()) {}
+
+Textes& Textes::communs() {
+    static Textes textes;
+    return textes;
+}
+
+void Textes::chargerTableCartes(int langue) {
+    const auto& significations =
+        langue == langueAnglais ? significationsAnglaises() : significationsFrancaises();
+    for (int c = 1; c <= nbArcanes; ++c) {
+        copierAvecNul(tableCartes_[c].nom, nomArcane(c, langue));
+        copierAvecNul(tableCartes_[c].signification,
+                      cp1252(significations[static_cast<std::size_t>(c - 1)]));
+    }
+}
+
+void Textes::chargerTextes(int langue, const std::string& repertoire) {
+    chargerTableCartes(langue);
+
+    if (const auto contenu = lireFichier(repertoire + nomFichierDomaines(langue),
+                                         nbEnregDomaines * EnregDomaine::taille)) {
+        const unsigned char* o = contenu->data();
+        std::size_t reste = contenu->size();
+        for (int d = 1; d <= nbDomaines; ++d)
+            for (int l = 1; l <= nbLignes; ++l)
+                for (int c = 1; c <= nbColonnes; ++c)
+                    for (int v = 1; v <= nbVariantes; ++v) {
+                        if (reste < EnregDomaine::taille) throw ErreurLecture();
+                        EnregDomaine& e = (*textesDomaines_)[d][l][c][v];
+                        lireChamp(e.textePresent, o);
+                        lireChamp(e.texteFutur, o + 255);
+                        o += EnregDomaine::taille;
+                        reste -= EnregDomaine::taille;
+                    }
+    }
+
+    const auto contenu =
+        lireFichier(repertoire + nomFichierPaires(langue), nbEnregPaires * EnregPaire::taille);
+    if (!contenu) return;
+    const unsigned char* o = contenu->data();
+    std::size_t reste = contenu->size();
+    for (int a = 1; a <= nbArcanes; ++a)
+        for (int b = 1; b <= nbArcanes; ++b) {
+            if (reste < EnregPaire::taille) throw ErreurLecture();
+            EnregPaire& p = (*paires_)[a][b];
+            lireChamp(p.textePresent, o);
+            lireChamp(p.texteFutur, o + 255);
+            for (int d = 1; d <= nbDomaines; ++d) {
+                p.ligne[d] = entier32(o + 512 + 4 * static_cast<std::size_t>(d - 1));
+                p.colonne[d] = entier32(o + 528 + 4 * static_cast<std::size_t>(d - 1));
+            }
+            o += EnregPaire::taille;
+            reste -= EnregPaire::taille;
+        }
+}
+
+const EnregDomaine& Textes::domaine(int d, int ligne, int colonne, int variante) const {
+    return (*textesDomaines_)[d][ligne][colonne][variante];
+}
+
+const EnregPaire& Textes::paire(int a, int b) const { return (*paires_)[a][b]; }
+
+std::string Textes::texteDomaine(int a, int b, Domaine d, int variante, Cote cote) const {
+    const EnregPaire& p = paire(a, b);
+    // Every index is checked by its table: a value out of range is a range error.
+    const EnregDomaine& e = domaine(d, p.ligne[d], p.colonne[d], variante);
+    return cote == Cote::Present ? e.textePresent.texte() : e.texteFutur.texte();
+}
+
+void Textes::composerCroix(const TirageCroix& t, TextesCroix& textes) const {
+    // The cross lists its domains as Projets, Amour, Santé, Relations personnelles.
+    static constexpr Domaine ordre[nbDomainesCroix] = {Projets, Amour, Sante, RelationsPersonnelles};
+    const auto& c = t.cartes;
+    textes.phraseGlobale = carte(c[5]).signification.texte();
+    textes.synthesePresent = paire(c[1], c[2]).textePresent.texte();
+    for (int i = 1; i <= nbDomainesCroix; ++i)
+        textes.domainesPresent[i] =
+            texteDomaine(c[1], c[2], ordre[i - 1], t.variantesPresent[i], Cote::Present);
+    textes.syntheseFutur = paire(c[3], c[4]).texteFutur.texte();
+    for (int i = 1; i <= nbDomainesCroix; ++i)
+        textes.domainesFutur[i] =
+            texteDomaine(c[3], c[4], ordre[i - 1], t.variantesFutur[i], Cote::Futur);
+}
+
+void Textes::composerMaisons(const TirageMaisons& t, TextesMaisons& textes) const {
+    // The domain each house reads from; 0 for the houses that read the pair's own future text.
+    static constexpr int domaineDeLaMaison[nbMaisons] = {
+        Sante, RelationsPersonnelles, RelationsPersonnelles, Projets, 0,
+        Projets, RelationsPersonnelles, 0, 0, Amour};
+    for (int h = 1; h <= nbMaisons; ++h) {
+        const int d = domaineDeLaMaison[h - 1];
+        textes[h] = d == 0 ? paire(t.cartes[h], t.cartesAssociees[h]).texteFutur.texte()
+                           : texteDomaine(t.cartes[h], t.cartesAssociees[h], static_cast<Domaine>(d),
+                                          t.variantes[h], Cote::Futur);
+    }
+}
+
+void Textes::composerBohemiens(const TirageBohemiens& t, TextesHorizons& textes) const {
+    for (int n = 1; n <= nbHorizons; ++n)
+        textes[n] = paire(t.cartes[n], t.cartesAssociees[n]).texteFutur.texte();
+}
+
+} // namespace lunespiral
