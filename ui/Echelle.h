@@ -1,0 +1,28 @@
+#pragma once
+// Every window is laid out on the 800-pixel-wide design and carried to the screen at hand by
+// one rule, applied once to its whole widget tree.
+
+#include <QWidget>
+
+namespace lunespiral {
+
+// Integer nearest to v, halves away from zero: the rule of the design scaling.
+int arrondiEchelle(double v);
+
+struct Echelle {
+    double x = 1;      // left edges and widths
+    double y = 1;      // top edges and heights
+    double police = 1; // pixel sizes of fonts
+};
+
+// The single factor trunc(W × 96 / dpi) / 800 of the splash and the dialog.
+Echelle echelleUnique(int largeurEcran, double pointsParPouce);
+// The main window's: the same across, trunc(H × 96 / dpi) / 600 down, fonts by the smaller,
+// so that a wide screen does not push the panels below its bottom edge.
+Echelle echelleFenetrePrincipale(int largeurEcran, int hauteurEcran, double pointsParPouce);
+
+// Scales the geometry of `racine` and every widget under it, and the pixel size of each font
+// that a widget sets for itself.
+void mettreAEchelle(QWidget* racine, const Echelle& echelle);
+
+} // namespace lunespiral

@@ -1,0 +1,117 @@
+#include "Panneau.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lunespiral {
+
+namespace {
+
+// The light and dark edges of a 3-D bevel, as the classic desktop drew them.
+const QColor clair(255, 255, 255);
+const QColor sombre(128, 128, 128);
+
+void dessinerBiseau(QPainter& p, QRect r, Panneau::Biseau b, int largeur) {
+    if (b == Panneau::Biseau::Aucun) return;
+    const QColor hautGauche = b == Panneau::Biseau::Releve ? clair : sombre;
+    const QColor basDroite = b == Panneau::Biseau::Releve ? sombre : clair;
+    for (int i = 0; i < largeur; ++i) {
+        const QRect c = r.adjusted(i, i, -i, -i);
+        p.setPen(hautGauche);
+        p.drawLine(c.topLeft(), c.topRight());
+        p.drawLine(c.topLeft(), c.bottomLeft());
+        p.setPen(basDroite);
+        p.drawLine(c.bottomLeft(), c.bottomRight());
+        p.drawLine(c.topRight(), c.bottomRight());
+    }
+}
+
+} // namespace
+
+Panneau::Panneau(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(false);
+    setCouleur(palette().color(QPalette::Button));
+    mettreAJourMarges();
+}
+
+void Panneau::setCouleur(const QColor& couleur) {
+    couleur_ = couleur;
+    update();
+}
+
+void Panneau::setCouleurTexte(const QColor& couleur) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, couleur);
+    setPalette(p);
+}
+
+void Panneau::setBiseauExterieur(Biseau b) {
+    exterieur_ = b;
+    mettreAJourMarges();
+    update();
+}
+
+void Panneau::setBiseauInterieur(Biseau b) {
+    interieur_ = b;
+    mettreAJourMarges();
+    update();
+}
+
+void Panneau::setLargeurBiseau(int largeur) {
+    largeurBiseau_ = std::max(1, largeur);
+    mettreAJourMarges();
+    update();
+}
+
+void Panneau::mettreAJourMarges() {
+    const int m = largeurBiseau_ * ((exterieur_ != Biseau::Aucun) + (interieur_ != Biseau::Aucun));
+    setContentsMargins(m, m, m, m);
+}
+
+void Panneau::paintEvent(QPaintEvent* e) {
+    {
+        QPainter p(this);
+        p.fillRect(rect(), couleur_);
+        const QRect r = rect();
+        dessinerBiseau(p, r, exterieur_, largeurBiseau_);
+        if (exterieur_ != Biseau::Aucun) dessinerBiseau(p, r.adjusted(largeurBiseau_, largeurBiseau_, -largeurBiseau_, -largeurBiseau_), interieur_, largeurBiseau_);
+        else dessinerBiseau(p, r, interieur_, largeurBiseau_);
+    }
+    QLabel::paintEvent(e); // the caption (or picture) over the box
+}
+
+void Panneau::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        appuiEnCours_ = true;
+        emit appuye();
+    }
+    QLabel::mousePressEvent(e);
+}
+
+void Panneau::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && appuiEnCours_) {
+        appuiEnCours_ = false;
+        emit relache();
+        if (rect().contains(e->position().toPoint())) emit clique();
+    }
+    QLabel::mouseReleaseEvent(e);
+}
+
+void Panneau::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) emit doubleClique();
+    QLabel::mouseDoubleClickEvent(e);
+}
+
+void Panneau::keyPressEvent(QKeyEvent* e) {
+    // A panel that takes the focus (those that act as buttons) answers the keyboard too.
+    if (focusPolicy() != Qt::NoFocus &&
+        (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
+        emit clique();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+} // namespace lunespiral
