@@ -133,7 +133,8 @@ TEST(OptionsChance, UnreadableValuesAreNamedAndReplaced) {
 
 TEST(OptionsChance, GarbageFileGivesTheDefaults) {
     Magasin m;
-    m.ecrireTexte(QByteArray("\x00\xff\x13[[[=\n\xfe\xfe garbage ]]\n", 24));
+    static const char dechets[] = "\x00\xff\x13[[[=\n\xfe\xfe garbage ]]\n";
+    m.ecrireTexte(QByteArray(dechets, sizeof dechets - 1));
     const OptionsChance o = [&] {
         try {
             return m.charger();
