@@ -333,10 +333,12 @@ std::string MatierePaires::composer(int a, int b, CotePaire cote) const {
     if (a == b) return typographie(remplir(g.doubles.front(), a, cote));
 
     // The pattern numbers move with both cards, so that neither a first nor a second card always
-    // comes in the same frame; 7 is prime to any likely count of patterns.
+    // comes in the same frame (7 is prime to any likely count of patterns), and the future side
+    // is shifted so that one pair does not wear the same frame on both sides.
     const std::size_t nO = g.ouvertures.size(), nE = g.enchainements.size();
     const auto a_ = static_cast<std::size_t>(a), b_ = static_cast<std::size_t>(b);
-    const std::size_t o0 = (a_ + 7 * b_) % nO, e0 = (7 * a_ + b_) % nE;
+    const std::size_t decalage = cote == CotePaire::Present ? 0 : 2;
+    const std::size_t o0 = (a_ + 7 * b_ + decalage) % nO, e0 = (7 * a_ + b_ + decalage) % nE;
     std::size_t plusCourt = 0;
     for (std::size_t i = 0; i < nO; ++i)
         for (std::size_t j = 0; j < nE; ++j) {
