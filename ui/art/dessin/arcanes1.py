@@ -72,10 +72,11 @@ def empereur():
     s = ground(136, GL, [(76,150)])
     # throne seen from the side
     s += P('M58,44 H70 V136 H64 V96 H58 Z', Y) + C(64,43,3,Y,0.8)
-    # seat, and legs crossed at the ankles
-    s += P('M34,96 H64 V106 H34 Z', YD)
-    s += L('M42,102 L38,118 L46,133', R, 3.8) + L('M52,102 L54,118 L40,133', B, 3.8)
-    s += E(48,134,4,1.8,K,0.6) + E(37,134,4,1.8,K,0.6)
+    # seat, lap, and legs crossed at the ankles
+    s += P('M27,100 H67 V122 H27 Z', YD)
+    s += L('M42,120 L52,133', R, 3.8) + L('M54,120 L42,133', B, 3.8)
+    s += E(54,134,4,1.8,K,0.6) + E(40,134,4,1.8,K,0.6)
+    s += P('M34,96 H61 L64,121 Q48,124 31,121 Z', R)
     s += P('M36,58 Q47,53 58,58 L60,103 L34,103 Z', B)
     s += P('M36,58 Q30,80 32,103 L40,103 L42,62 Z', R)
     s += S('M35,78 H59', Y, 1.4)
