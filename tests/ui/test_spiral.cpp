@@ -1,0 +1,416 @@
+// The main window driven as a user drives it, on screens of 800 x 600, 1024 x 768 and
+// 1920 x 1080 (the test runs once on each).
+
+#include "Application.h"
+#include "Arcanes.h"
+#include "BoiteMessage.h"
+#include "Chaines.h"
+#include "Cp1252.h"
+#include "DonneesEssai.h"
+#include "Globales.h"
+#include "Horloge.h"
+#include "Langue.h"
+#include "NumerosChance.h"
+#include "OptionsChance.h"
+#include "spiral.h"
+
+#include <QScreen>
+#include <QTest>
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <numeric>
+#include <random>
+
+using namespace lunespiral;
+
+namespace {
+
+QString ecran() { return qEnvironmentVariable("LUNESPIRAL_ECRAN", QStringLiteral("800x600")); }
+
+} // namespace
+
+class TestSpiral : public QObject {
+    Q_OBJECT
+
+    essai::Donnees* donnees_ = nullptr;
+    TfrmLunespiral* f_ = nullptr;
+    int fermetures_ = 0;
+    QStringList boites_;
+
+    template <typename T>
+    T* c(const char* nom) const {
+        T* w = f_->findChild<T*>(QString::fromLatin1(nom));
+        if (!w) qFatal("no control %s", nom);
+        return w;
+    }
+
+    void choisirLangue(int l) {
+        langue = l;
+        Textes::communs().chargerTextes(l, essai::chemin(donnees_->dossier));
+        f_->AppliquerLangue();
+    }
+
+    // The deck cards on screen: visible ones face down at their deck place.
+    std::vector<int> cartesFaceCachee() const {
+        std::vector<int> d;
+        for (int k = 1; k <= 22; ++k)
+            if (f_->carteTalon(k)->isVisible() && f_->carteTalon(k)->image() == QLatin1String("picFond")) d.push_back(k);
+        return d;
+    }
+
+    void nouveauTirage() {
+        BoiteMessage::reponsesSuivantes({true});
+        f_->panelNouveauTirageClick();
+        QVERIFY(c<Panneau>("panelSelectionTirage")->isVisible());
+    }
+
+    // Picks the whole spread in a shuffled order and checks each pick as it is laid.
+    void poserEnDesordre(TypeTirage type, unsigned graineMelange) {
+        const int compte = nbCartesDuTirage(type);
+        std::vector<int> ordre(22);
+        std::iota(ordre.begin(), ordre.end(), 1);
+        std::shuffle(ordre.begin(), ordre.end(), std::mt19937(graineMelange));
+        const EtatTirage& etat = etatTirage();
+        for (int k = 1; k <= compte; ++k) {
+            const int d = ordre[static_cast<std::size_t>(k - 1)];
+            // A click on an already laid card changes nothing.
+            if (k > 1) f_->AppelCliqueMain(ordre[0]);
+            QCOMPARE(etat.nbCartesPosees(), k - 1);
+            QTest::mouseClick(f_->carteTalon(d), Qt::LeftButton);
+            const int carte = etat.carteDeLEmplacement(k);
+            QCOMPARE(f_->carteTalon(d)->image(), QStringLiteral("Image%1").arg(carte));
+            const QPoint attendu = type == TypeTirage::EnCroix      ? f_->posCroix(k)
+                                   : type == TypeTirage::DixMaisons ? f_->posMaisons(k)
+                                                                    : f_->posBohemiens(k);
+            QCOMPARE(f_->carteTalon(d)->pos(), attendu);
+            const QString nom = versQString(nomArcane(carte, langue));
+            QCOMPARE(f_->carteTalon(d)->toolTip(), chaines.motArcane + " " + QString::number(carte) + " - " + nom);
+            QCOMPARE(f_->etiquetteNom(k)->text(), nom);
+            QVERIFY(f_->etiquetteNom(k)->isVisible());
+            QCOMPARE(f_->etiquetteNom(k)->pos(), attendu);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        donnees_ = new essai::Donnees;
+        titreProgramme = QStringLiteral("LUNESPIRAL 2000");
+        cleRegistre = cleRegistreParDefaut;
+        repertoireProgramme = essai::chemin(donnees_->dossier).c_str();
+        const QSize taille = QGuiApplication::primaryScreen()->size();
+        echelleX = taille.width() * 0.00125;
+        echelleY = taille.height() / 600.0;
+        BoiteMessage::observer([this](const QString& t) { boites_ << t; });
+        f_ = new TfrmLunespiral;
+        f_->fermerProgramme = [this] { ++fermetures_; };
+        QVERIFY(!f_->isVisible());
+        QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
+    }
+
+    void cleanupTestCase() {
+        f_->fermerProgramme = nullptr;
+        delete f_;
+        delete donnees_;
+    }
+
+    void creationALaTailleDuDesign() {
+        const QSize taille = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(f_->largeurCarte(), arrondi(echelleX * 90));
+        QCOMPARE(f_->hauteurCarte(), arrondi(echelleY * 165));
+        if (ecran() == "800x600") {
+            QCOMPARE(f_->size(), QSize(800, 553));
+            QCOMPARE(f_->largeurCarte(), 90);
+            QCOMPARE(f_->hauteurCarte(), 165);
+            QCOMPARE(f_->ecartCarte(), 3);
+            QCOMPARE(f_->margeCarte(), 20);
+            const QPoint croix[] = {{262, 171}, {355, 3}, {448, 171}, {355, 339}, {355, 171}};
+            for (int i = 1; i <= 5; ++i) QCOMPARE(f_->posCroix(i), croix[i - 1]);
+            QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 177));
+            QCOMPARE(f_->tuileMosaique(1, 1)->size(), QSize(90, 145));
+            QCOMPARE(c<Panneau>("panelInfo")->geometry(), QRect(0, 525, 800, 28));
+        } else if (ecran() == "1024x768") {
+            QCOMPARE(echelleX, 1.28);
+            QCOMPARE(f_->largeurCarte(), 115);
+            QCOMPARE(f_->hauteurCarte(), 211);
+            QCOMPARE(f_->ecartCarte(), 4);
+            QCOMPARE(f_->margeCarte(), 26);
+        } else {
+            QCOMPARE(f_->largeurCarte(), 216);
+            QCOMPARE(f_->hauteurCarte(), 297);
+            QCOMPARE(f_->width(), 1920);
+        }
+        QCOMPARE(f_->width(), taille.width());
+        QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
+    }
+
+    void chainesFrancaises() {
+        choisirLangue(langueFrancais);
+        QCOMPARE(chaines.libellesMaisons[1], QStringLiteral("Maison 1 <--> Santé"));
+        QCOMPARE(chaines.libellesMaisons[9], QStringLiteral("Maison 9 <--> Caractère"));
+        QCOMPARE(chaines.msgQuitter, QStringLiteral("Voulez-vous vraiment arrêter ?"));
+        QCOMPARE(chaines.msgAbandon, QStringLiteral("Etes-vous sûr de vouloir abandonner le tirage en cours ???"));
+        QCOMPARE(chaines.msgCliquezCarte, QStringLiteral("Cliquez sur la carte de votre choix"));
+        QCOMPARE(chaines.fichierAide, repertoireProgramme + "lunespfr.hlp");
+        QCOMPARE(c<Panneau>("panelTirageEnDixMaisons")->text(), QStringLiteral("Tirage en dix maisons"));
+        QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Nouveau tirage"));
+        QCOMPARE(c<Panneau>("panelTitreFuturCroix")->text(), QStringLiteral("--- FUTUR ---"));
+        QCOMPARE(f_->etiquetteHorizon(4)->text(), QStringLiteral("Dans 1 an..."));
+        QCOMPARE(c<QToolButton>("SBNumerosDeLaChance")->toolTip(), QStringLiteral("Numéros de la chance"));
+        QCOMPARE(c<ImageControle>("imageRelPersoFutur")->toolTip(), QStringLiteral("Relations personnelles"));
+    }
+
+    void demarrage() {
+        f_->timerDebut()->start();
+        QTRY_VERIFY(f_->isVisible());
+        QVERIFY(!f_->timerDebut()->isActive());
+        QCOMPARE(f_->windowTitle(), QStringLiteral("LUNESPIRAL 2000"));
+        QVERIFY(c<Panneau>("panelSelectionTirage")->isVisible());
+        // Without a window manager the window takes the screen's size by itself.
+        QCOMPARE(f_->geometry(), f_->screen()->geometry());
+        for (int i = 1; i <= 10; ++i)
+            for (int j = 1; j <= 5; ++j) QVERIFY(f_->tuileMosaique(i, j)->isVisible());
+        if (ecran() == "800x600") {
+            // The first mosaic was laid out on the 800 x 553 design, before the window grew.
+            for (int i = 1; i <= 10; ++i) QCOMPARE(f_->tuileMosaique(i, 1)->x(), -50 + 90 * (i - 1));
+            const int hauts[] = {-116, 29, 174, 319, 464};
+            for (int j = 1; j <= 5; ++j) QCOMPARE(f_->tuileMosaique(3, j)->y(), hauts[j - 1]);
+            QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 177));
+            QCOMPARE(c<Panneau>("panelInfo")->geometry(), QRect(0, 572, 800, 28));
+        }
+        QVERIFY(c<Panneau>("panelInfo")->geometry().bottom() == f_->height() - 1);
+    }
+
+    void lectureEnCroix() {
+        Horloge::remplacer([] { return HeureUtc{12, 34, 56, 789}; });
+        QTest::mouseClick(c<ImageControle>("imageTirageEnCroix"), Qt::LeftButton);
+        QVERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Tirez 4 cartes..."));
+        QCOMPARE(cartesFaceCachee().size(), 22u);
+        for (int i = 1; i <= 10; ++i) QVERIFY(!f_->tuileMosaique(i, 2)->isVisible());
+        if (ecran() == "800x600") {
+            for (int d = 1; d <= 22; ++d) QCOMPARE(f_->carteTalon(d)->x(), 20 + 31 * (d - 1));
+            QCOMPARE(f_->carteTalon(1)->y(), 387);
+            QCOMPARE(f_->carteTalon(11)->y(), 357);
+            QCOMPARE(f_->carteTalon(12)->y(), 354);
+            QCOMPARE(f_->carteTalon(22)->y(), 384);
+        }
+        // The texts are in place, still hidden.
+        const TextesCroix& t = etatTirage().textesCroix();
+        QCOMPARE(c<Memo>("superMemoPresent")->texte(), versQString(t.synthesePresent));
+        QCOMPARE(c<Memo>("memoFuturSante")->texte(), versQString(t.domainesFutur[3]));
+        QVERIFY(!c<Panneau>("SuperPanelPresent")->isVisible());
+        QCOMPARE(etatTirage().tirageCroix().cartes[1], 11); // seeded at 12:34:56.789
+
+        poserEnDesordre(TypeTirage::EnCroix, 7);
+        QVERIFY(etatTirage().croixTerminee());
+        for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "superMemoFutur"})
+            QVERIFY2(c<QWidget>(nom)->isVisible(), nom);
+        // The synthesis card rides on a deck card that was not picked, at the centre.
+        int porteur = 0;
+        for (int d = 1; d <= 22; ++d)
+            if (f_->carteTalon(d)->isVisible() && !etatTirage().carteRetournee(d)) porteur = d;
+        QVERIFY(porteur != 0);
+        const int synthese = etatTirage().tirageCroix().cartes[5];
+        QCOMPARE(f_->carteTalon(porteur)->pos(), f_->posCroix(5));
+        QCOMPARE(f_->carteTalon(porteur)->image(), QStringLiteral("Image%1").arg(synthese));
+        QCOMPARE(f_->carteTalon(porteur)->toolTip(),
+                 "Psyché Globale - Arcane " + QString::number(synthese) + " - " + versQString(nomArcane(synthese, 1)));
+        QCOMPARE(f_->etiquetteNom(5)->pos(), f_->posCroix(5));
+        QVERIFY(cartesFaceCachee().empty());
+        // The lucky numbers were drawn at once, button pressed.
+        QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
+        QVERIFY(f_->SBNumerosDeLaChance()->isChecked());
+        QVERIFY(c<Panneau>("panelInformations")->text().contains(" - "));
+        QCOMPARE(c<Panneau>("panelInfo")->toolTip(), QStringLiteral("Vos 6 numéros de la chance de 1 à 49"));
+        QVERIFY(f_->nbEtoiles() >= 201 && f_->nbEtoiles() <= 700);
+        // A complete cross ignores every click.
+        const auto graine = Hasard::commun().graine;
+        for (int d = 1; d <= 22; ++d) f_->AppelCliqueMain(d);
+        QCOMPARE(Hasard::commun().graine, graine);
+        // A double click on the bar draws a new set twice over, button still pressed.
+        Hasard copie = Hasard::commun();
+        const auto cartes = etatTirage().cartesDuTirageCourant();
+        tirerNumerosChance(copie, 6, 1, 49, cartes);
+        const auto attendus = tirerNumerosChance(copie, 6, 1, 49, cartes);
+        QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(attendus)));
+        // Released, the bar empties for the cross and the description goes.
+        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QVERIFY(!f_->SBNumerosDeLaChance()->isChecked());
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QString());
+        QCOMPARE(c<Panneau>("panelInfo")->toolTip(), QString());
+        Horloge::remplacer({});
+    }
+
+    void lesNumerosDeLaCroixSuiventLeGenerateur() {
+        nouveauTirage();
+        f_->imageTirageEnCroixClick();
+        // The carrier draws, then the numbers, from one sequence.
+        std::vector<int> libres;
+        for (int d = 5; d <= 22; ++d) libres.push_back(d);
+        for (int d = 1; d <= 3; ++d) f_->AppelCliqueMain(d);
+        Hasard attendu = Hasard::commun();
+        int porteur = 0;
+        do porteur = attendu.entre1Et(22);
+        while (porteur <= 4);
+        const auto numeros = tirerNumerosChance(attendu, 6, 1, 49, etatTirage().cartesDuTirageCourant());
+        f_->AppelCliqueMain(4);
+        QCOMPARE(f_->carteTalon(porteur)->pos(), f_->posCroix(5));
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(numeros)));
+    }
+
+    void resultatsDansLEcran() {
+        // Wide screens scale down by the height too: the panels end above the bottom band and
+        // the bottom card of the cross as well.
+        const int bande = c<Panneau>("panelPhraseGlobale")->y();
+        QVERIFY(bande > 0);
+        QCOMPARE(c<Panneau>("panelPhraseGlobale")->geometry().bottom() + 1, c<Panneau>("panelInfo")->y());
+        QVERIFY2(c<Panneau>("SuperPanelPresent")->geometry().bottom() < bande, qPrintable(ecran()));
+        QVERIFY(c<Panneau>("SuperPanelFutur")->geometry().bottom() < bande);
+        QVERIFY(f_->posCroix(4).y() + f_->hauteurCarte() <= bande);
+        QVERIFY(c<Panneau>("SuperPanelFutur")->geometry().right() < f_->width());
+        if (ecran() == "1920x1080") QCOMPARE(bande, 931);
+    }
+
+    void abandonEtReprise() {
+        // No: the reading stays as it is.
+        BoiteMessage::reponsesSuivantes({false});
+        boites_.clear();
+        f_->panelNouveauTirageClick();
+        QCOMPARE(boites_, QStringList{chaines.msgAbandon});
+        QVERIFY(c<Panneau>("SuperPanelPresent")->isVisible());
+        // Yes: the views go, the chooser and a new mosaic come back; the state is kept.
+        nouveauTirage();
+        for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "SBNumerosDeLaChance"})
+            QVERIFY2(!c<QWidget>(nom)->isVisible(), nom);
+        for (int d = 1; d <= 22; ++d) QVERIFY(!f_->carteTalon(d)->isVisible());
+        QVERIFY(etatTirage().tirageTermine());
+        QVERIFY(f_->tuileMosaique(5, 5)->isVisible());
+        if (ecran() == "800x600") {
+            const int hauts[] = {-93, 52, 197, 342, 487};
+            for (int j = 1; j <= 5; ++j) QCOMPARE(f_->tuileMosaique(1, j)->y(), hauts[j - 1]);
+            QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 200));
+        }
+        // While choosing, a new draw asks nothing.
+        boites_.clear();
+        f_->panelNouveauTirageClick();
+        QVERIFY(boites_.isEmpty());
+    }
+
+    void lectureEnDixMaisonsEnAnglais() {
+        choisirLangue(langueAnglais);
+        QCOMPARE(chaines.libellesMaisons[3], QStringLiteral("House 3 <--> Relatives"));
+        QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Draw the Tarots"));
+        f_->imageTirageDixMaisonsClick();
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Draw 10 cards..."));
+        if (ecran() == "800x600") {
+            const QPoint maisons[] = {{58, 15}, {206, 15}, {354, 15}, {502, 15}, {650, 15},
+                                      {650, 392}, {502, 392}, {354, 392}, {206, 392}, {58, 392}};
+            for (int h = 1; h <= 10; ++h) QCOMPARE(f_->posMaisons(h), maisons[h - 1]);
+            for (int d = 1; d <= 22; ++d) QCOMPARE(f_->carteTalon(d)->pos(), QPoint(58 + 28 * (d - 1), 203));
+            QCOMPARE(c<Panneau>("panelCentralMaison")->pos(), QPoint(116, 214));
+            QCOMPARE(f_->etiquetteMaison(1)->geometry(), QRect(58, 164, 90, 16));
+            QCOMPARE(f_->etiquetteMaison(10)->y(), 541);
+        }
+        poserEnDesordre(TypeTirage::DixMaisons, 11);
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Click among the house (card) of your choice..."));
+        QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
+        QVERIFY(!f_->SBNumerosDeLaChance()->isChecked());
+        const int premiere = etatTirage().tirageMaisons().maisonCourante;
+        QCOMPARE(c<Panneau>("panelNomMaison")->text(), chaines.libellesMaisons[premiere]);
+        // A click on the card laid on house 4 shows house 4, and only its two labels are yellow.
+        int carteMaison4 = 0;
+        for (int d = 1; d <= 22; ++d)
+            if (etatTirage().carteRetournee(d) && etatTirage().emplacementDeCarte(TypeTirage::DixMaisons, d) == 4)
+                carteMaison4 = d;
+        QTest::mouseClick(f_->carteTalon(carteMaison4), Qt::LeftButton);
+        QCOMPARE(c<Panneau>("panelNomMaison")->text(), QStringLiteral("House 4 <--> Finances"));
+        QCOMPARE(c<ImageControle>("imageMaisonCourante")->image(), QStringLiteral("imageMaison4"));
+        QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), versQString(etatTirage().textesMaisons()[4]));
+        for (int h = 1; h <= 10; ++h) {
+            const QColor attendu = h == 4 ? QColor(255, 255, 0) : QColor(192, 192, 192);
+            QCOMPARE(f_->etiquetteNom(h)->couleur(), attendu);
+            QCOMPARE(f_->etiquetteMaison(h)->couleur(), attendu);
+            QCOMPARE(f_->etiquetteMaison(h)->text(), chaines.nomsMaisons[h]);
+        }
+        // The numbers button, pressed then released, puts the prompt back.
+        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QCOMPARE(c<Panneau>("panelInfo")->toolTip(), QStringLiteral("Your 6 lucky numbers from 1 to 49"));
+        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QCOMPARE(c<Panneau>("panelInformations")->text(), chaines.msgCliquezMaison);
+        QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
+        QCOMPARE(c<Panneau>("panelInformations")->text(), chaines.msgCliquezMaison);
+        nouveauTirage();
+    }
+
+    void lectureDesBohemiens() {
+        choisirLangue(langueFrancais);
+        f_->imageTirageBohemiensClick();
+        if (ecran() == "800x600") {
+            for (int i = 1; i <= 4; ++i) QCOMPARE(f_->posBohemiens(i), QPoint(88 + 178 * (i - 1), 20));
+        }
+        poserEnDesordre(TypeTirage::Bohemiens, 3);
+        const EtatTirage& etat = etatTirage();
+        QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Cliquez sur la carte de votre choix"));
+        const Memo* vue = c<Memo>("panelCentralBohemien");
+        QVERIFY(vue->isVisible());
+        QCOMPARE(vue->texte(), versQString(etat.textesHorizons()[etat.tirageBohemiens().horizonCourant]));
+        for (int n = 1; n <= 4; ++n) {
+            QVERIFY(f_->etiquetteHorizon(n)->isVisible());
+            QCOMPARE(f_->etiquetteHorizon(n)->pos(), f_->posBohemiens(n) + QPoint(0, f_->hauteurCarte()));
+        }
+        // Each laid card chooses its horizon; only its labels turn yellow.
+        for (int d = 1; d <= 22; ++d) {
+            if (!etat.carteRetournee(d)) continue;
+            QTest::mouseClick(f_->carteTalon(d), Qt::LeftButton);
+            const int n = etat.emplacementDeCarte(TypeTirage::Bohemiens, d);
+            QCOMPARE(etat.tirageBohemiens().horizonCourant, n);
+            QCOMPARE(vue->texte(), versQString(etat.textesHorizons()[n]));
+            for (int k = 1; k <= 4; ++k) {
+                QCOMPARE(f_->etiquetteHorizon(k)->couleur() == QColor(255, 255, 0), k == n);
+                QCOMPARE(f_->etiquetteNom(k)->couleur() == QColor(255, 255, 0), k == n);
+            }
+        }
+    }
+
+    void lesTextesNeGardentNiCurseurNiSelection() {
+        Memo* m = c<Memo>("panelCentralBohemien");
+        QTest::mouseClick(m->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!m->hasFocus());
+        QVERIFY(!m->textCursor().hasSelection());
+        QCOMPARE(m->textInteractionFlags(), Qt::NoTextInteraction);
+    }
+
+    void quitter() {
+        boites_.clear();
+        BoiteMessage::reponsesSuivantes({false});
+        QTest::mouseClick(c<QToolButton>("TSBQuit"), Qt::LeftButton);
+        QCOMPARE(fermetures_, 0);
+        QCOMPARE(boites_, QStringList{chaines.msgQuitter});
+        BoiteMessage::reponsesSuivantes({true, true});
+        QTest::mouseClick(c<QToolButton>("TSBQuit"), Qt::LeftButton);
+        QCOMPARE(boites_, (QStringList{chaines.msgQuitter, chaines.msgQuitter, QStringLiteral("A bientôt !!!")}));
+        QCOMPARE(fermetures_, 1);
+    }
+
+    void aideIntrouvable() {
+        boites_.clear();
+        BoiteMessage::reponsesSuivantes({true});
+        QTest::mouseClick(c<QToolButton>("TSBAide"), Qt::LeftButton);
+        QCOMPARE(boites_.size(), 1);
+        QVERIFY(boites_.first().contains("lunespfr.hlp"));
+    }
+};
+
+int main(int argc, char** argv) {
+    // The options go to a store of the test's own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    Application app(argc, argv);
+    TestSpiral t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_spiral.moc"
