@@ -38,11 +38,12 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/bin/lunespiral ]; then \
-	    exec $(BUILD)/bin/lunespiral; \
-	else \
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "Lunespiral is a desktop program and needs a display (try: xvfb-run make run). Here is a reading in the terminal instead:"; \
+	    echo; \
 	    exec $(BUILD)/bin/lunespiral-tirage croix; \
-	fi
+	fi; \
+	exec $(BUILD)/bin/lunespiral
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -14,6 +14,7 @@
 #include "OptionsChance.h"
 #include "spiral.h"
 
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -381,6 +382,73 @@ private slots:
         QVERIFY(!m->hasFocus());
         QVERIFY(!m->textCursor().hasSelection());
         QCOMPARE(m->textInteractionFlags(), Qt::NoTextInteraction);
+    }
+
+    void endurance() {
+        // Many readings with random picks, presses and new draws; after every action what is
+        // on screen must match the reading state.
+        std::mt19937 hasard(2026);
+        auto tirer = [&hasard](int n) { return static_cast<int>(hasard() % static_cast<unsigned>(n)) + 1; };
+        const EtatTirage& etat = etatTirage();
+        int lectures = 0;
+        auto verifier = [&] {
+            const TypeTirage type = etat.typeTirage();
+            const bool choix = c<Panneau>("panelSelectionTirage")->isVisible();
+            int visibles = 0, faces = 0;
+            for (int d = 1; d <= 22; ++d) {
+                if (!f_->carteTalon(d)->isVisible()) continue;
+                ++visibles;
+                if (f_->carteTalon(d)->image() != QLatin1String("picFond")) ++faces;
+            }
+            if (choix) {
+                QCOMPARE(visibles, 0);
+                QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
+                return;
+            }
+            if (!etat.tirageTermine()) {
+                QCOMPARE(visibles, 22);
+                QCOMPARE(faces, etat.nbCartesPosees());
+                QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
+                for (int n = 1; n <= 10; ++n) QCOMPARE(f_->etiquetteNom(n)->isVisible(), n <= etat.nbCartesPosees());
+            } else {
+                const int laid = nbCartesDuTirage(type) + (type == TypeTirage::EnCroix ? 1 : 0);
+                QCOMPARE(visibles, laid);
+                QCOMPARE(faces, laid);
+                QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
+                QCOMPARE(c<Panneau>("SuperPanelPresent")->isVisible(), type == TypeTirage::EnCroix);
+                QCOMPARE(c<Panneau>("panelCentralMaison")->isVisible(), type == TypeTirage::DixMaisons);
+                QCOMPARE(c<Memo>("panelCentralBohemien")->isVisible(), type == TypeTirage::Bohemiens);
+            }
+        };
+        if (!c<Panneau>("panelSelectionTirage")->isVisible()) nouveauTirage();
+        while (lectures < 300) {
+            switch (tirer(3)) {
+            case 1: f_->imageTirageEnCroixClick(); break;
+            case 2: f_->imageTirageDixMaisonsClick(); break;
+            default: f_->imageTirageBohemiensClick(); break;
+            }
+            verifier();
+            while (!etat.tirageTermine()) {
+                f_->AppelCliqueMain(tirer(22));
+                verifier();
+                if (tirer(40) == 1) { // give up half-way now and then
+                    nouveauTirage();
+                    verifier();
+                    break;
+                }
+            }
+            if (c<Panneau>("panelSelectionTirage")->isVisible()) continue;
+            ++lectures;
+            for (int i = tirer(4); i > 0; --i) {
+                if (tirer(2) == 1) QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+                else f_->AppelCliqueMain(tirer(22));
+                verifier();
+                if (f_->SBNumerosDeLaChance()->isChecked())
+                    QVERIFY(c<Panneau>("panelInformations")->text().contains(QRegularExpression("^\\d+( - \\d+)*$")));
+            }
+            nouveauTirage();
+            verifier();
+        }
     }
 
     void quitter() {
