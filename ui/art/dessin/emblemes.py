@@ -78,7 +78,7 @@ def papier(w,h,seed):
         for i in range(n):
             t=i/n; pts.append((x0+(x1-x0)*t+rnd.uniform(-0.6,0.6), y0+(y1-y0)*t+rnd.uniform(-0.6,0.6)))
     return fond(pts, '#FFF8EA') + crayon(pts, '#D9C7A6', 1.0, seed+7, passes=((0,0,1,0.8),))
-def coloured(rings, base, line, hatchcol, seed, angle=35, step=2.2, w=1.3, lw=1.6, baseop=0.55, croise=True):
+def coloured(rings, base, line, hatchcol, seed, angle=35, step=2.2, w=1.3, lw=1.6, baseop=0.55, croise=False):
     s = ''.join(fond(r, base, baseop) for r in rings[:1])
     s += hatch(rings, hatchcol, angle, step*1.45, w*1.15, 0.8, seed)
     if croise: s += hatch(rings, hatchcol, angle+70, step*3.4, w*0.8, 0.35, seed+1)
