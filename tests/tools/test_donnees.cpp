@@ -32,8 +32,8 @@ Lignes sourceDomaines() {
         for (int li = 1; li <= 4; ++li)
             for (int c = 1; c <= 3; ++c)
                 for (int v = 1; v <= 5; ++v) {
-                    l.push_back("[" + std::to_string(d) + " " + std::to_string(li) + " " + std::to_string(c) +
-                                " " + std::to_string(v) + "]");
+                    l.push_back("[" + std::to_string(d) + " " + std::to_string(li) + " " +
+                                std::to_string(c) + " " + std::to_string(v) + "]");
                     l.push_back("present: " + domaineTexte(d, li, c, v, "p"));
                     l.push_back("futur: " + domaineTexte(d, li, c, v, "f"));
                     l.push_back("");
@@ -45,7 +45,8 @@ Lignes sourceTonalites() {
     Lignes l;
     for (int n = 1; n <= 22; ++n) {
         l.push_back("[carte " + std::to_string(n) + "]");
-        l.push_back("tons: " + std::to_string(n % 4 + 1) + " 1 4 " + std::to_string((n + 1) % 4 + 1));
+        l.push_back("tons: " + std::to_string(n % 4 + 1) + " 1 4 " +
+                    std::to_string((n + 1) % 4 + 1));
         l.push_back("sources: " + std::to_string(n % 3 + 1) + " 2 3 1");
     }
     return l;
@@ -53,9 +54,10 @@ Lignes sourceTonalites() {
 
 // One pattern per section: pair (a, b) reads "Avec <a>, <scene a>. <B> <suite b>."
 Lignes sourceCartes() {
-    Lignes l = {"[ouvertures present]", "Avec {le}, {scene}.", "[enchainements present]", "{Le} {suite}.",
-                "[double present]",     "{Scene}. {Le} revient.", "[ouvertures futur]", "Avec {le}, {scene}.",
-                "[enchainements futur]", "Puis {le} {suite}.", "[double futur]", "{Scene}. {Le} reviendra."};
+    Lignes l = {"[ouvertures present]", "Avec {le}, {scene}.", "[enchainements present]",
+                "{Le} {suite}.",        "[double present]",    "{Scene}. {Le} revient.",
+                "[ouvertures futur]",   "Avec {le}, {scene}.", "[enchainements futur]",
+                "Puis {le} {suite}.",   "[double futur]",      "{Scene}. {Le} reviendra."};
     for (int n = 1; n <= 22; ++n) {
         const std::string s = std::to_string(n);
         l.insert(l.end(), {"[carte " + s + "]", "le: l’arcane " + s, "present-scene: scène " + s,
@@ -117,12 +119,15 @@ std::string lire(const fs::path& chemin) {
 
 std::int32_t entierLE(const std::string& o, std::size_t debut) {
     std::uint32_t u = 0;
-    for (std::size_t i = 0; i < 4; ++i) u |= std::uint32_t(static_cast<unsigned char>(o[debut + i])) << (8 * i);
+    for (std::size_t i = 0; i < 4; ++i)
+        u |= std::uint32_t(static_cast<unsigned char>(o[debut + i])) << (8 * i);
     return static_cast<std::int32_t>(u);
 }
 
 // A field: the text, then NUL up to its end.
-std::string champ(const std::string& texte) { return texte + std::string(255 - texte.size(), '\0'); }
+std::string champ(const std::string& texte) {
+    return texte + std::string(255 - texte.size(), '\0');
+}
 
 } // namespace
 
@@ -143,13 +148,17 @@ TEST(EcritureDonnees, RoundTripLayoutAndEngineReadBack) {
 
     // Domain record [2 3 1 4]: domaine outermost, variante innermost.
     const std::size_t r = ((1 * 4 + 2) * 3 + 0) * 5 + 3;
-    EXPECT_EQ(tbb.substr(r * 510, 510),
-              champ("Sant\xE9 p 2.3.1.4\xA0: l\x92\xE9t\xE9") + champ("Sant\xE9 f 2.3.1.4\xA0: l\x92\xE9t\xE9"));
+    EXPECT_EQ(tbb.substr(r * 510, 510), champ("Sant\xE9 p 2.3.1.4\xA0: l\x92\xE9t\xE9") +
+                                            champ("Sant\xE9 f 2.3.1.4\xA0: l\x92\xE9t\xE9"));
 
     // Pair record (3, 7): texts, two zero bytes, then ligne and colonne as little-endian int32.
     const std::string p = tbc.substr(((3 - 1) * 22 + (7 - 1)) * 544, 544);
-    EXPECT_EQ(p.substr(0, 255), champ("Avec l\x92" "arcane 3, sc\xE8ne 3. L\x92" "arcane 7 agit 7."));
-    EXPECT_EQ(p.substr(255, 255), champ("Avec l\x92" "arcane 3, sc\xE8ne future 3. Puis l\x92" "arcane 7 agira 7."));
+    EXPECT_EQ(p.substr(0, 255), champ("Avec l\x92"
+                                      "arcane 3, sc\xE8ne 3. L\x92"
+                                      "arcane 7 agit 7."));
+    EXPECT_EQ(p.substr(255, 255), champ("Avec l\x92"
+                                        "arcane 3, sc\xE8ne future 3. Puis l\x92"
+                                        "arcane 7 agira 7."));
     EXPECT_EQ(p.substr(510, 2), std::string(2, '\0'));
     // tons: card 3 -> 4 1 4 1, card 7 -> 4 1 4 1; sources of card 7: 2 2 3 1.
     const std::array<int, 4> lignes = {4, 1, 4, 1}, colonnes = {2, 2, 3, 1};
@@ -162,19 +171,22 @@ TEST(EcritureDonnees, RoundTripLayoutAndEngineReadBack) {
     // The program's own reader agrees with the writer.
     Textes textes;
     textes.chargerTextes(2, s.sortie().string() + "/");
-    EXPECT_EQ(textes.paire(3, 7).texteFutur.texte(),
-              "Avec l\x92" "arcane 3, sc\xE8ne future 3. Puis l\x92" "arcane 7 agira 7.");
+    EXPECT_EQ(textes.paire(3, 7).texteFutur.texte(), "Avec l\x92"
+                                                     "arcane 3, sc\xE8ne future 3. Puis l\x92"
+                                                     "arcane 7 agira 7.");
     EXPECT_EQ(textes.paire(3, 7).colonne[3], 3);
     EXPECT_EQ(textes.texteDomaine(3, 7, Projets, 2, Textes::Cote::Present),
               "Sant\xE9 p 3.4.3.2\xA0: l\x92\xE9t\xE9");
     // a == b: the "double" pattern, never reached by a draw but filled all the same.
-    EXPECT_EQ(textes.paire(5, 5).textePresent.texte(), "Sc\xE8ne 5. L\x92" "arcane 5 revient.");
+    EXPECT_EQ(textes.paire(5, 5).textePresent.texte(), "Sc\xE8ne 5. L\x92"
+                                                       "arcane 5 revient.");
 }
 
 TEST(EcritureDonnees, TextOfExactly254CharactersFitsItsField) {
     SourcesEssai s;
     const std::string long254 = std::string(250, 'x') + "éééé";
-    s.remplacer("domaines-en.txt", "present: " + domaineTexte(4, 4, 3, 5, "p"), "present: " + long254);
+    s.remplacer("domaines-en.txt", "present: " + domaineTexte(4, 4, 3, 5, "p"),
+                "present: " + long254);
     ASSERT_EQ(s.produire(), "");
     const std::string tbbus = lire(s.sortie() / "tbbus");
     EXPECT_EQ(tbbus.substr(239 * 510, 255), std::string(250, 'x') + "\xE9\xE9\xE9\xE9" + '\0');
@@ -190,15 +202,22 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
     const std::string present1114 = "present: " + domaineTexte(1, 1, 1, 4, "p");
     const std::vector<Cas> cas = {
         {"outside Windows-1252",
-         [&](SourcesEssai& s) { s.remplacer("domaines-fr.txt", present1114, "present: un\u202Fespace fin"); },
+         [&](SourcesEssai& s) {
+             s.remplacer("domaines-fr.txt", present1114, "present: un\u202Fespace fin");
+         },
          [&](const SourcesEssai& s) {
-             return "domaines-fr.txt:" + std::to_string(s.ligne("domaines-fr.txt", "present: un\u202Fespace fin")) +
+             return "domaines-fr.txt:" +
+                    std::to_string(s.ligne("domaines-fr.txt", "present: un\u202Fespace fin")) +
                     ": the character U+202F (character 3 of the text) is not in Windows-1252";
          }},
         {"too long",
-         [&](SourcesEssai& s) { s.remplacer("domaines-en.txt", present1114, "present: " + std::string(250, 'a') + "€€€€€"); },
+         [&](SourcesEssai& s) {
+             s.remplacer("domaines-en.txt", present1114,
+                         "present: " + std::string(250, 'a') + "€€€€€");
+         },
          [&](const SourcesEssai& s) {
-             return "domaines-en.txt:" + std::to_string(s.ligne("domaines-en.txt", "[1 1 1 4]") + 1) +
+             return "domaines-en.txt:" +
+                    std::to_string(s.ligne("domaines-en.txt", "[1 1 1 4]") + 1) +
                     ": the text is 255 characters long in Windows-1252; at most 254 fit";
          }},
         {"missing record",
@@ -212,7 +231,9 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
                     ": record [2 3 1 4] is missing (expected before this record)";
          }},
         {"missing record at the end",
-         [](SourcesEssai& s) { s.fichiers["domaines-fr.txt"].resize(s.fichiers["domaines-fr.txt"].size() - 4); },
+         [](SourcesEssai& s) {
+             s.fichiers["domaines-fr.txt"].resize(s.fichiers["domaines-fr.txt"].size() - 4);
+         },
          [](const SourcesEssai& s) {
              return "domaines-fr.txt:" + std::to_string(s.fichiers.at("domaines-fr.txt").size()) +
                     ": record [4 4 3 5] is missing (expected at the end of the file)";
@@ -220,35 +241,44 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
         {"duplicated record",
          [](SourcesEssai& s) { s.remplacer("domaines-en.txt", "[1 1 2 1]", "[1 1 1 5]"); },
          [](const SourcesEssai& s) {
-             return "domaines-en.txt:" + std::to_string(s.ligne("domaines-en.txt", "[1 1 2 2]") - 4) +
+             return "domaines-en.txt:" +
+                    std::to_string(s.ligne("domaines-en.txt", "[1 1 2 2]") - 4) +
                     ": record [1 1 1 5] is given twice (first at line " +
                     std::to_string(s.ligne("domaines-en.txt", "[1 1 1 5]")) + ")";
          }},
-        {"malformed header", [](SourcesEssai& s) { s.remplacer("domaines-fr.txt", "[3 1 1 1]", "[3 1  1 1]"); },
+        {"malformed header",
+         [](SourcesEssai& s) { s.remplacer("domaines-fr.txt", "[3 1 1 1]", "[3 1  1 1]"); },
          [](const SourcesEssai& s) {
              return "domaines-fr.txt:" + std::to_string(s.ligne("domaines-fr.txt", "[3 1  1 1]")) +
                     ": malformed header \"[3 1  1 1]\"";
          }},
-        {"header out of range", [](SourcesEssai& s) { s.remplacer("domaines-fr.txt", "[3 1 1 1]", "[3 1 4 1]"); },
+        {"header out of range",
+         [](SourcesEssai& s) { s.remplacer("domaines-fr.txt", "[3 1 1 1]", "[3 1 4 1]"); },
          [](const SourcesEssai& s) {
              return "domaines-fr.txt:" + std::to_string(s.ligne("domaines-fr.txt", "[3 1 4 1]")) +
                     ": malformed header \"[3 1 4 1]\": colonne 4 is outside 1..3";
          }},
         {"futur line missing",
-         [](SourcesEssai& s) { s.remplacer("domaines-fr.txt", "futur: " + domaineTexte(1, 2, 1, 1, "f"), ""); },
+         [](SourcesEssai& s) {
+             s.remplacer("domaines-fr.txt", "futur: " + domaineTexte(1, 2, 1, 1, "f"), "");
+         },
          [](const SourcesEssai& s) {
              return "domaines-fr.txt:" + std::to_string(s.ligne("domaines-fr.txt", "[1 2 1 2]")) +
                     ": expected a line starting with \"futur: \" in record [1 2 1 1]";
          }},
-        {"ligne out of range", [](SourcesEssai& s) { s.remplacer("tonalites.txt", "tons: 3 1 4 4", "tons: 3 1 5 4"); },
+        {"ligne out of range",
+         [](SourcesEssai& s) { s.remplacer("tonalites.txt", "tons: 3 1 4 4", "tons: 3 1 5 4"); },
          [](const SourcesEssai& s) {
              return "tonalites.txt:" + std::to_string(s.ligne("tonalites.txt", "tons: 3 1 5 4")) +
                     ": tons: 5 is outside 1..4";
          }},
         {"colonne out of range",
-         [](SourcesEssai& s) { s.remplacer("tonalites.txt", "sources: 1 2 3 1", "sources: 1 2 3 0"); },
+         [](SourcesEssai& s) {
+             s.remplacer("tonalites.txt", "sources: 1 2 3 1", "sources: 1 2 3 0");
+         },
          [](const SourcesEssai& s) {
-             return "tonalites.txt:" + std::to_string(s.ligne("tonalites.txt", "sources: 1 2 3 0")) +
+             return "tonalites.txt:" +
+                    std::to_string(s.ligne("tonalites.txt", "sources: 1 2 3 0")) +
                     ": sources: 0 is outside 1..3";
          }},
         {"duplicated pair texts",
@@ -262,12 +292,16 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
                     ": pair (2, 1) has the same present text as pair (1, 2)";
          }},
         {"pair too long",
-         [](SourcesEssai& s) { s.remplacer("cartes-fr.txt", "futur-scene: scène future 9", "futur-scene: " + std::string(230, 'z')); },
+         [](SourcesEssai& s) {
+             s.remplacer("cartes-fr.txt", "futur-scene: scène future 9",
+                         "futur-scene: " + std::string(230, 'z'));
+         },
          [](const SourcesEssai& s) {
              return "cartes-fr.txt:" + std::to_string(s.ligne("cartes-fr.txt", "[carte 9]") + 4) +
                     ": pair (9, 1), future side: too long with every pattern";
          }},
-        {"unknown key", [](SourcesEssai& s) { s.remplacer("cartes-fr.txt", "le: l’arcane 4", "la: l’arcane 4"); },
+        {"unknown key",
+         [](SourcesEssai& s) { s.remplacer("cartes-fr.txt", "le: l’arcane 4", "la: l’arcane 4"); },
          [](const SourcesEssai& s) {
              return "cartes-fr.txt:" + std::to_string(s.ligne("cartes-fr.txt", "la: l’arcane 4")) +
                     ": unknown key \"la\": no pattern uses it";
@@ -278,7 +312,8 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
         SourcesEssai s;
         c.abimer(s);
         const std::string message = s.produire();
-        EXPECT_TRUE(message.starts_with(c.attendu(s))) << message << "\n  expected: " << c.attendu(s);
+        EXPECT_TRUE(message.starts_with(c.attendu(s)))
+            << message << "\n  expected: " << c.attendu(s);
         EXPECT_FALSE(fs::exists(s.sortie())) << "nothing may be written";
     }
 }
@@ -294,7 +329,8 @@ TEST(EcritureDonnees, RefusalLeavesPreviousFilesUntouched) {
 
 TEST(CompositionPaires, FrenchTypographyCapitalsAndElision) {
     SourcesEssai s;
-    s.remplacer("cartes-fr.txt", "present-scene: scène 1", "present-scene: école que il faut : oui ; non ?");
+    s.remplacer("cartes-fr.txt", "present-scene: scène 1",
+                "present-scene: école que il faut : oui ; non ?");
     s.ecrire();
     const MatierePaires fr = lireMatiere(s.source(), true);
     EXPECT_EQ(fr.composer(1, 2, CotePaire::Present),
@@ -335,7 +371,8 @@ TEST(CompositionPaires, LigneLeansOnTheSecondCardAndColonneIsItsSource) {
     t[0] = {{1, 1, 4, 2}, {1, 1, 1, 1}};
     t[1] = {{4, 1, 1, 3}, {3, 2, 2, 3}};
     const ValeursPaire v12 = valeursPaire(t, 1, 2), v21 = valeursPaire(t, 2, 1);
-    EXPECT_EQ(v12.ligne, (std::array<int, 4>{3, 1, 2, 3})); // (1+8)/3, (1+2)/3, (4+2)/3, (2+6)/3 rounded
+    EXPECT_EQ(v12.ligne,
+              (std::array<int, 4>{3, 1, 2, 3})); // (1+8)/3, (1+2)/3, (4+2)/3, (2+6)/3 rounded
     EXPECT_EQ(v21.ligne, (std::array<int, 4>{2, 1, 3, 2}));
     EXPECT_EQ(v12.colonne, (std::array<int, 4>{3, 2, 2, 3}));
     EXPECT_EQ(v21.colonne, (std::array<int, 4>{1, 1, 1, 1}));

@@ -29,12 +29,13 @@ Cle lireEnTete(const LigneSource& ligne) {
     const std::string texte = sansBlancsAutour(ligne.texte);
     if (!std::regex_match(texte, m, forme))
         ligne.refuser("malformed header \"" + texte +
-                      "\": expected [domaine ligne colonne variante], four numbers separated by single spaces");
+                      "\": expected [domaine ligne colonne variante], four numbers separated by "
+                      "single spaces");
     const Cle cle{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
     auto verifier = [&](const char* nom, int valeur, int max) {
         if (valeur < 1 || valeur > max)
-            ligne.refuser("malformed header \"" + texte + "\": " + nom + " " + std::to_string(valeur) +
-                          " is outside 1.." + std::to_string(max));
+            ligne.refuser("malformed header \"" + texte + "\": " + nom + " " +
+                          std::to_string(valeur) + " is outside 1.." + std::to_string(max));
     };
     verifier("domaine", cle.domaine, 4);
     verifier("ligne", cle.ligne, 4);
@@ -44,7 +45,8 @@ Cle lireEnTete(const LigneSource& ligne) {
 }
 
 // The text after "present: " or "futur: ", which must start the line.
-std::string texteApres(const LigneSource& ligne, const std::string& cle, const std::string& enTeteLu) {
+std::string texteApres(const LigneSource& ligne, const std::string& cle,
+                       const std::string& enTeteLu) {
     const std::string prefixe = cle + ": ";
     if (!ligne.texte.starts_with(prefixe))
         ligne.refuser("expected a line starting with \"" + prefixe + "\" in record " + enTeteLu);
@@ -72,7 +74,8 @@ TextesDomainesSource lireDomaines(const std::filesystem::path& chemin) {
                          std::to_string(ligneDe[static_cast<std::size_t>(rang)]) + ")");
         ligneDe[static_cast<std::size_t>(rang)] = tete.numero;
         if (i + 2 >= utiles.size())
-            tete.refuser("record " + nom + " is incomplete: a present: line and a futur: line must follow");
+            tete.refuser("record " + nom +
+                         " is incomplete: a present: line and a futur: line must follow");
         TexteDomaine& t = textes[static_cast<std::size_t>(rang)];
         t.present = texteApres(*utiles[i + 1], "present", nom);
         t.futur = texteApres(*utiles[i + 2], "futur", nom);
@@ -88,7 +91,8 @@ TextesDomainesSource lireDomaines(const std::filesystem::path& chemin) {
             ligneSuivante = ligneDe[static_cast<std::size_t>(r)];
         const std::string motif = "record " + enTete(d, l, c, v) + " is missing";
         if (ligneSuivante != 0)
-            throw ErreurSource(chemin.filename().string(), ligneSuivante, motif + " (expected before this record)");
+            throw ErreurSource(chemin.filename().string(), ligneSuivante,
+                               motif + " (expected before this record)");
         throw ErreurSource(chemin.filename().string(), std::max(1, static_cast<int>(lignes.size())),
                            motif + " (expected at the end of the file)");
     }

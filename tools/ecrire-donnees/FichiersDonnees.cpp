@@ -17,22 +17,27 @@ namespace {
 constexpr std::size_t tailleChamp = 255;
 
 void placerTexte(std::string& octets, std::size_t debut, const std::string& texte) {
-    // Refused earlier already; kept as a guard, since an overlong text would spill into the next field.
+    // Refused earlier already; kept as a guard, since an overlong text would spill into the next
+    // field.
     if (texte.size() > tailleChamp - 1) throw std::logic_error("text too long for its field");
     octets.replace(debut, texte.size(), texte);
 }
 
 void placerEntier(std::string& octets, std::size_t debut, std::int32_t valeur) {
     const auto u = static_cast<std::uint32_t>(valeur);
-    for (std::size_t i = 0; i < 4; ++i) octets[debut + i] = static_cast<char>((u >> (8 * i)) & 0xFF);
+    for (std::size_t i = 0; i < 4; ++i)
+        octets[debut + i] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-QString cheminQt(const std::filesystem::path& chemin) { return QString::fromStdString(chemin.string()); }
+QString cheminQt(const std::filesystem::path& chemin) {
+    return QString::fromStdString(chemin.string());
+}
 
 void ecrireAtomiquement(const std::filesystem::path& chemin, const std::string& octets) {
     QSaveFile fichier(cheminQt(chemin));
     if (!fichier.open(QIODevice::WriteOnly) ||
-        fichier.write(octets.data(), static_cast<qint64>(octets.size())) != static_cast<qint64>(octets.size()) ||
+        fichier.write(octets.data(), static_cast<qint64>(octets.size())) !=
+            static_cast<qint64>(octets.size()) ||
         !fichier.commit())
         throw std::runtime_error(chemin.string() + ": cannot be written (" +
                                  fichier.errorString().toStdString() + ")");
@@ -49,7 +54,8 @@ std::string lireTout(const std::filesystem::path& chemin) {
 } // namespace
 
 MatierePaires lireMatiere(const std::filesystem::path& repertoire, bool francais) {
-    return MatierePaires::lire(repertoire / (francais ? "cartes-fr.txt" : "cartes-en.txt"), francais);
+    return MatierePaires::lire(repertoire / (francais ? "cartes-fr.txt" : "cartes-en.txt"),
+                               francais);
 }
 
 Sources lireSources(const std::filesystem::path& repertoire) {
@@ -94,8 +100,10 @@ void produireDonnees(const std::filesystem::path& source, const std::filesystem:
         {"tbc", fichierPaires(sources.francais.paires)},
         {"tbcus", fichierPaires(sources.anglais.paires)},
     };
-    for (const auto& [aide, copie] : {std::pair{"aide-fr.html", "lunespfr.hlp"}, std::pair{"aide-en.html", "lunespus.hlp"}}) {
-        if (std::filesystem::exists(source / aide)) fichiers.emplace_back(copie, lireTout(source / aide));
+    for (const auto& [aide, copie] :
+         {std::pair{"aide-fr.html", "lunespfr.hlp"}, std::pair{"aide-en.html", "lunespus.hlp"}}) {
+        if (std::filesystem::exists(source / aide))
+            fichiers.emplace_back(copie, lireTout(source / aide));
     }
     if (!QDir().mkpath(cheminQt(sortie)))
         throw std::runtime_error(sortie.string() + ": the directory cannot be created");

@@ -45,10 +45,14 @@ std::pair<std::string, std::string> cleValeur(const LigneSource& ligne) {
 // Decoding one UTF-8 character at `i` (the sources are checked valid before this runs).
 char32_t caractereEn(const std::string& s, std::size_t i, std::size_t& longueur) {
     const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) { longueur = 1; return c; }
+    if (c < 0x80) {
+        longueur = 1;
+        return c;
+    }
     if ((c & 0xE0) == 0xC0) {
         longueur = 2;
-        return (static_cast<char32_t>(c & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
+        return (static_cast<char32_t>(c & 0x1F) << 6) |
+               (static_cast<unsigned char>(s[i + 1]) & 0x3F);
     }
     longueur = 3;
     return (static_cast<char32_t>(c & 0x0F) << 12) |
@@ -69,14 +73,18 @@ void ajouterUtf8(std::string& s, char32_t u) {
     }
 }
 
-// Upper case of the first letter: ASCII, Latin-1 accented letters and œ, which is all our texts use.
+// Upper case of the first letter: ASCII, Latin-1 accented letters and œ, which is all our texts
+// use.
 std::string majusculeInitiale(const std::string& texte) {
     if (texte.empty()) return texte;
     std::size_t longueur = 0;
     char32_t u = caractereEn(texte, 0, longueur);
-    if (u >= 'a' && u <= 'z') u -= 0x20;
-    else if (u >= 0xE0 && u <= 0xFE && u != 0xF7) u -= 0x20;
-    else if (u == 0x0153) u = 0x0152;
+    if (u >= 'a' && u <= 'z')
+        u -= 0x20;
+    else if (u >= 0xE0 && u <= 0xFE && u != 0xF7)
+        u -= 0x20;
+    else if (u == 0x0153)
+        u = 0x0152;
     std::string resultat;
     ajouterUtf8(resultat, u);
     return resultat + texte.substr(longueur);
@@ -99,7 +107,8 @@ const std::array<std::string, 6> sections = {
 };
 
 std::string cleClause(CotePaire cote, bool scene) {
-    return std::string(cote == CotePaire::Present ? "present-" : "futur-") + (scene ? "scene" : "suite");
+    return std::string(cote == CotePaire::Present ? "present-" : "futur-") +
+           (scene ? "scene" : "suite");
 }
 
 // The placeholders of a pattern, refused when a brace is left open.
@@ -124,17 +133,20 @@ Tonalites lireTonalites(const std::filesystem::path& chemin) {
     std::array<int, nbCartes> cles{}; // bit 1 tons, bit 2 sources
     int carte = 0;
 
-    auto lireQuatre = [](const LigneSource& ligne, const std::string& valeur, const char* cle, int max) {
+    auto lireQuatre = [](const LigneSource& ligne, const std::string& valeur, const char* cle,
+                         int max) {
         static const std::regex forme(R"((\d) (\d) (\d) (\d))");
         std::smatch m;
         if (!std::regex_match(valeur, m, forme))
-            ligne.refuser(std::string(cle) + ": expected four numbers (santé, relations, projets, amour)");
+            ligne.refuser(std::string(cle) +
+                          ": expected four numbers (santé, relations, projets, amour)");
         std::array<int, 4> v{};
         for (int d = 0; d < 4; ++d) {
             v[static_cast<std::size_t>(d)] = std::stoi(m[static_cast<std::size_t>(d) + 1]);
             if (v[static_cast<std::size_t>(d)] < 1 || v[static_cast<std::size_t>(d)] > max)
-                ligne.refuser(std::string(cle) + ": " + std::to_string(v[static_cast<std::size_t>(d)]) +
-                              " is outside 1.." + std::to_string(max));
+                ligne.refuser(std::string(cle) + ": " +
+                              std::to_string(v[static_cast<std::size_t>(d)]) + " is outside 1.." +
+                              std::to_string(max));
         }
         return v;
     };
@@ -143,7 +155,8 @@ Tonalites lireTonalites(const std::filesystem::path& chemin) {
         if (estIgnoree(ligne)) continue;
         if (estEnTete(ligne)) {
             carte = numeroCarte(ligne);
-            if (carte == 0) ligne.refuser("malformed header \"" + ligne.texte + "\": expected [carte N]");
+            if (carte == 0)
+                ligne.refuser("malformed header \"" + ligne.texte + "\": expected [carte N]");
             auto& vu = ligneDe[static_cast<std::size_t>(carte - 1)];
             if (vu != 0)
                 ligne.refuser("card " + std::to_string(carte) + " is given twice (first at line " +
@@ -157,10 +170,13 @@ Tonalites lireTonalites(const std::filesystem::path& chemin) {
         auto& presentes = cles[static_cast<std::size_t>(carte - 1)];
         const int bit = cle == "tons" ? 1 : cle == "sources" ? 2 : 0;
         if (bit == 0) ligne.refuser("unknown key \"" + cle + "\" (expected tons or sources)");
-        if (presentes & bit) ligne.refuser(cle + " is given twice for card " + std::to_string(carte));
+        if (presentes & bit)
+            ligne.refuser(cle + " is given twice for card " + std::to_string(carte));
         presentes |= bit;
-        if (bit == 1) t.tons = lireQuatre(ligne, valeur, "tons", 4);
-        else t.sources = lireQuatre(ligne, valeur, "sources", 3);
+        if (bit == 1)
+            t.tons = lireQuatre(ligne, valeur, "tons", 4);
+        else
+            t.sources = lireQuatre(ligne, valeur, "sources", 3);
     }
     for (int n = 1; n <= nbCartes; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
@@ -207,18 +223,18 @@ MatierePaires MatierePaires::lire(const std::filesystem::path& chemin, bool fran
             if (carte != 0) {
                 auto& vu = ligneCarte[static_cast<std::size_t>(carte - 1)];
                 if (vu != 0)
-                    ligne.refuser("card " + std::to_string(carte) + " is given twice (first at line " +
-                                  std::to_string(vu) + ")");
+                    ligne.refuser("card " + std::to_string(carte) +
+                                  " is given twice (first at line " + std::to_string(vu) + ")");
                 vu = ligne.numero;
                 continue;
             }
             const auto trouve = std::find(sections.begin(), sections.end(), texte);
-            if (trouve == sections.end())
-                ligne.refuser("unknown section \"" + texte + "\"");
+            if (trouve == sections.end()) ligne.refuser("unknown section \"" + texte + "\"");
             section = static_cast<int>(trouve - sections.begin());
             auto& vu = ligneSection[static_cast<std::size_t>(section)];
             if (vu != 0)
-                ligne.refuser("section " + texte + " is given twice (first at line " + std::to_string(vu) + ")");
+                ligne.refuser("section " + texte + " is given twice (first at line " +
+                              std::to_string(vu) + ")");
             vu = ligne.numero;
             continue;
         }
@@ -227,7 +243,10 @@ MatierePaires MatierePaires::lire(const std::filesystem::path& chemin, bool fran
             versCp1252(ligne.texte, ligne);
             marqueurs(ligne);
             Gabarits& g = m.gabarits_[static_cast<std::size_t>(section / 3)];
-            (section % 3 == 0 ? g.ouvertures : section % 3 == 1 ? g.enchainements : g.doubles).push_back(ligne);
+            (section % 3 == 0   ? g.ouvertures
+             : section % 3 == 1 ? g.enchainements
+                                : g.doubles)
+                .push_back(ligne);
             continue;
         }
         if (carte == 0) ligne.refuser("expected a section or a [carte N] header first");
@@ -235,19 +254,21 @@ MatierePaires MatierePaires::lire(const std::filesystem::path& chemin, bool fran
         versCp1252(valeur, ligne);
         auto& champs = m.cartes_[static_cast<std::size_t>(carte - 1)];
         if (const auto deja = champs.find(cle); deja != champs.end())
-            ligne.refuser(cle + " is given twice for card " + std::to_string(carte) + " (first at line " +
-                          std::to_string(deja->second.ligne.numero) + ")");
+            ligne.refuser(cle + " is given twice for card " + std::to_string(carte) +
+                          " (first at line " + std::to_string(deja->second.ligne.numero) + ")");
         champs.emplace(cle, Champ{ligne, valeur});
     }
 
     for (std::size_t s = 0; s < sections.size(); ++s) {
         if (ligneSection[s] == 0)
-            throw ErreurSource(m.fichier_, m.derniereLigne_, "section " + sections[s] + " is missing");
+            throw ErreurSource(m.fichier_, m.derniereLigne_,
+                               "section " + sections[s] + " is missing");
     }
     for (std::size_t c = 0; c < 2; ++c) {
         const Gabarits& g = m.gabarits_[c];
         auto vide = [&](const std::vector<LigneSource>& liste, std::size_t s) {
-            if (liste.empty()) throw ErreurSource(m.fichier_, ligneSection[s], "this section holds no pattern");
+            if (liste.empty())
+                throw ErreurSource(m.fichier_, ligneSection[s], "this section holds no pattern");
         };
         vide(g.ouvertures, c * 3);
         vide(g.enchainements, c * 3 + 1);
@@ -257,7 +278,8 @@ MatierePaires MatierePaires::lire(const std::filesystem::path& chemin, bool fran
     }
 
     // Every card gives exactly the keys the patterns use, plus its four clauses.
-    std::set<std::string> clesAttendues = {"present-scene", "present-suite", "futur-scene", "futur-suite"};
+    std::set<std::string> clesAttendues = {"present-scene", "present-suite", "futur-scene",
+                                           "futur-suite"};
     for (const auto& g : m.gabarits_)
         for (const auto* liste : {&g.ouvertures, &g.enchainements, &g.doubles})
             for (const auto& gabarit : *liste)
@@ -271,7 +293,8 @@ MatierePaires MatierePaires::lire(const std::filesystem::path& chemin, bool fran
     for (int n = 1; n <= nbCartes; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         if (ligneCarte[i] == 0)
-            throw ErreurSource(m.fichier_, m.derniereLigne_, "card " + std::to_string(n) + " is missing");
+            throw ErreurSource(m.fichier_, m.derniereLigne_,
+                               "card " + std::to_string(n) + " is missing");
         for (const auto& [cle, champ] : m.cartes_[i])
             if (!clesAttendues.contains(cle))
                 champ.ligne.refuser("unknown key \"" + cle + "\": no pattern uses it");
@@ -342,8 +365,9 @@ std::string MatierePaires::composer(int a, int b, CotePaire cote) const {
     std::size_t plusCourt = 0;
     for (std::size_t i = 0; i < nO; ++i)
         for (std::size_t j = 0; j < nE; ++j) {
-            const std::string texte = typographie(remplir(g.ouvertures[(o0 + i) % nO], a, cote) + " " +
-                                                  remplir(g.enchainements[(e0 + j) % nE], b, cote));
+            const std::string texte =
+                typographie(remplir(g.ouvertures[(o0 + i) % nO], a, cote) + " " +
+                            remplir(g.enchainements[(e0 + j) % nE], b, cote));
             // Every piece converted when read, so the whole converts; its length is what counts.
             const std::size_t longueur = versCp1252(texte, ligneClause(a, cote, true)).size();
             if (longueur <= longueurMaxTexte) return texte;
@@ -371,10 +395,11 @@ PairesSource composerPaires(const MatierePaires& matiere, const Tonalites& tonal
                     auto& vus = dejaVus[cote == CotePaire::Present ? 0 : 1];
                     const auto [place, nouveau] = vus.emplace(octets, std::pair{a, b});
                     if (!nouveau)
-                        origine.refuser("pair (" + std::to_string(a) + ", " + std::to_string(b) + ") has the same " +
-                                        (cote == CotePaire::Present ? "present" : "future") + " text as pair (" +
-                                        std::to_string(place->second.first) + ", " +
-                                        std::to_string(place->second.second) + ")");
+                        origine.refuser("pair (" + std::to_string(a) + ", " + std::to_string(b) +
+                                        ") has the same " +
+                                        (cote == CotePaire::Present ? "present" : "future") +
+                                        " text as pair (" + std::to_string(place->second.first) +
+                                        ", " + std::to_string(place->second.second) + ")");
                 }
                 (cote == CotePaire::Present ? enreg.present : enreg.futur) = std::move(octets);
             }

@@ -48,8 +48,8 @@ public:
 
     // The text of pair (a, b) on one side, in UTF-8: the first card's scene in the opening chosen
     // for (a, b), then the second card's follow-up in the development chosen for (a, b), moving on
-    // to the next pattern while the text would not fit its field. With a == b, the "double" pattern.
-    // Throws ErreurSource when no pattern fits.
+    // to the next pattern while the text would not fit its field. With a == b, the "double"
+    // pattern. Throws ErreurSource when no pattern fits.
     std::string composer(int a, int b, CotePaire cote) const;
 
     // The source line of a card's scene or follow-up clause, for messages.

@@ -53,12 +53,20 @@ std::string descriptionCaractere(const std::string& utf8, std::size_t position) 
     const auto premier = static_cast<unsigned char>(utf8[position]);
     int suite = 0;
     char32_t u = premier;
-    if ((premier & 0xE0) == 0xC0) { u = premier & 0x1F; suite = 1; }
-    else if ((premier & 0xF0) == 0xE0) { u = premier & 0x0F; suite = 2; }
-    else if ((premier & 0xF8) == 0xF0) { u = premier & 0x07; suite = 3; }
-    else if (premier >= 0x80) return "an invalid UTF-8 byte";
+    if ((premier & 0xE0) == 0xC0) {
+        u = premier & 0x1F;
+        suite = 1;
+    } else if ((premier & 0xF0) == 0xE0) {
+        u = premier & 0x0F;
+        suite = 2;
+    } else if ((premier & 0xF8) == 0xF0) {
+        u = premier & 0x07;
+        suite = 3;
+    } else if (premier >= 0x80)
+        return "an invalid UTF-8 byte";
     for (int k = 1; k <= suite; ++k) {
-        if (position + static_cast<std::size_t>(k) >= utf8.size()) return "an invalid UTF-8 sequence";
+        if (position + static_cast<std::size_t>(k) >= utf8.size())
+            return "an invalid UTF-8 sequence";
         const auto c = static_cast<unsigned char>(utf8[position + static_cast<std::size_t>(k)]);
         if ((c & 0xC0) != 0x80) return "an invalid UTF-8 sequence";
         u = (u << 6) | (c & 0x3F);
@@ -84,12 +92,14 @@ std::string versCp1252(const std::string& utf8, const LigneSource& origine) {
     const auto octets = utf8VersCp1252(utf8, &position);
     if (!octets)
         origine.refuser(descriptionCaractere(utf8, position) + " (character " +
-                        std::to_string(colonneDe(utf8, position)) + " of the text) is not in Windows-1252");
+                        std::to_string(colonneDe(utf8, position)) +
+                        " of the text) is not in Windows-1252");
     // Control characters, and the five bytes the code page leaves unassigned, have no place
     // in a text the reader sees.
     for (std::size_t i = 0; i < octets->size(); ++i) {
         const auto c = static_cast<unsigned char>((*octets)[i]);
-        if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) {
+        if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 ||
+            c == 0x9D) {
             char code[8];
             std::snprintf(code, sizeof code, "0x%02X", c);
             origine.refuser(std::string("control character ") + code + " in the text");

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -17,10 +18,9 @@ using namespace lunespiral;
 
 namespace {
 
-const char* const usage =
-    "usage: lunespiral-donnees --source DIR --sortie DIR\n"
-    "       lunespiral-donnees --source DIR --montrer A B [--langue fr|en]\n"
-    "       lunespiral-donnees --source DIR --repartition\n";
+const char* const usage = "usage: lunespiral-donnees --source DIR --sortie DIR\n"
+                          "       lunespiral-donnees --source DIR --montrer A B [--langue fr|en]\n"
+                          "       lunespiral-donnees --source DIR --repartition\n";
 
 std::optional<int> carte(const std::string& texte) {
     int n = 0;
@@ -30,7 +30,8 @@ std::optional<int> carte(const std::string& texte) {
     return n;
 }
 
-const std::array<const char*, 4> nomsDomaines = {"Santé", "Relations personnelles", "Projets", "Amour"};
+const std::array<const char*, 4> nomsDomaines = {"Santé", "Relations personnelles", "Projets",
+                                                 "Amour"};
 
 void montrer(const std::filesystem::path& source, int a, int b, const std::vector<bool>& langues) {
     const ValeursPaire v = valeursPaire(lireTonalites(source / "tonalites.txt"), a, b);
@@ -43,8 +44,9 @@ void montrer(const std::filesystem::path& source, int a, int b, const std::vecto
         const MatierePaires matiere = lireMatiere(source, francais);
         for (const CotePaire cote : {CotePaire::Present, CotePaire::Futur}) {
             const std::string texte = matiere.composer(a, b, cote);
-            std::cout << (francais ? "fr " : "en ") << (cote == CotePaire::Present ? "present" : "futur  ")
-                      << " [" << texteDeChamp(texte, matiere.ligneClause(a, cote, true)).size() << "] "
+            std::cout << (francais ? "fr " : "en ")
+                      << (cote == CotePaire::Present ? "present" : "futur  ") << " ["
+                      << texteDeChamp(texte, matiere.ligneClause(a, cote, true)).size() << "] "
                       << texte << "\n";
         }
     }
@@ -58,7 +60,8 @@ void repartition(const std::filesystem::path& source) {
             if (a == b) continue;
             const ValeursPaire v = valeursPaire(tonalites, a, b);
             for (std::size_t d = 0; d < 4; ++d)
-                ++blocs[d][static_cast<std::size_t>(v.ligne[d] - 1)][static_cast<std::size_t>(v.colonne[d] - 1)];
+                ++blocs[d][static_cast<std::size_t>(v.ligne[d] - 1)]
+                       [static_cast<std::size_t>(v.colonne[d] - 1)];
         }
     int atteints = 0;
     for (std::size_t d = 0; d < 4; ++d) {
@@ -71,9 +74,11 @@ void repartition(const std::filesystem::path& source) {
                 const int n = blocs[d][l][c];
                 total += n;
                 if (n > 0) ++atteints;
-                std::cout << (c == 0 ? "  " : "    ") << std::string(8 - std::to_string(n).size(), ' ') << n;
+                std::cout << (c == 0 ? "  " : "    ")
+                          << std::string(8 - std::to_string(n).size(), ' ') << n;
             }
-            std::cout << "    " << std::string(4 - std::to_string(total).size(), ' ') << total << "\n";
+            std::cout << "    " << std::string(4 - std::to_string(total).size(), ' ') << total
+                      << "\n";
         }
     }
     std::cout << atteints << " of 48 blocks reached\n";
@@ -95,14 +100,19 @@ int main(int argc, char** argv) {
             }
             return args[++i];
         };
-        if (a == "--source") source = valeur();
-        else if (a == "--sortie") sortie = valeur();
-        else if (a == "--langue") langue = valeur();
-        else if (a == "--repartition") voirRepartition = true;
+        if (a == "--source")
+            source = valeur();
+        else if (a == "--sortie")
+            sortie = valeur();
+        else if (a == "--langue")
+            langue = valeur();
+        else if (a == "--repartition")
+            voirRepartition = true;
         else if (a == "--montrer") {
             const auto premiere = carte(valeur()), seconde = carte(valeur());
             if (!premiere || !seconde) {
-                std::cerr << "lunespiral-donnees: --montrer needs two card numbers 1..22\n" << usage;
+                std::cerr << "lunespiral-donnees: --montrer needs two card numbers 1..22\n"
+                          << usage;
                 return 2;
             }
             paire = std::pair{*premiere, *seconde};
