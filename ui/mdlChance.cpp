@@ -1,0 +1,282 @@
+#include "mdlChance.h"
+
+#include "Echelle.h"
+#include "Erreurs.h"
+#include "Globales.h"
+#include "OptionsChance.h"
+#include "Panneau.h"
+#include "Polices.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <iterator>
+
+namespace lunespiral {
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// The design of the dialog, for a 437 x 145 client area on an 800 x 600 screen at 96 dpi.
+
+enum class Genre { Titre, Valeur, Barre, Bouton };
+
+struct Ligne {
+    const char* nom;
+    Genre genre;
+    int x, y, largeur, hauteur;
+    Famille famille = Famille::Sans;
+    int pixels = 0;
+    bool gras = false;
+    int minimum = 0, maximum = 0, page = 0; // scroll bars; their step is always 1
+    const char* texte = "";
+};
+
+const Ligne design[] = {
+    {"panelTitreNbNumeros", Genre::Titre, 6, 6, 140, 39, Famille::Sans, 11, true},
+    {"panelTitreValeurMinimale", Genre::Titre, 150, 6, 140, 39, Famille::Sans, 12, true},
+    {"panelTitreValeurMaximale", Genre::Titre, 294, 6, 140, 39, Famille::Sans, 12, true},
+    {"scrollBarNombreNumeros", Genre::Barre, 6, 48, 139, 16, Famille::Sans, 0, false, 1, 10, 1},
+    {"ScrollBarValeurMinimale", Genre::Barre, 150, 48, 139, 16, Famille::Sans, 0, false, 1, 500, 10},
+    {"scrollBarValeurMaximale", Genre::Barre, 294, 48, 139, 16, Famille::Sans, 0, false, 1, 500, 10},
+    {"panelNbNumeros", Genre::Valeur, 6, 68, 140, 39, Famille::Sans, 21},
+    {"panelValeurMinimale", Genre::Valeur, 150, 68, 140, 39, Famille::Sans, 21},
+    {"panelValeurMaximale", Genre::Valeur, 294, 68, 140, 39, Famille::Sans, 21},
+    {"buttonAnnuler", Genre::Bouton, 6, 114, 213, 27, Famille::Serif, 21},
+    {"Button1", Genre::Bouton, 224, 114, 209, 27, Famille::Serif, 21, false, 0, 0, 0, "OK"},
+};
+
+const char* const ordreFocus[] = {"Button1", "ScrollBarValeurMinimale", "scrollBarValeurMaximale",
+                                  "scrollBarNombreNumeros", "buttonAnnuler"};
+
+const QColor sarcelle(0, 128, 128);
+const QColor faceBouton(192, 192, 192);
+
+QString decimal(int v) { return QString::number(v); }
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Creation.
+
+TfrmConfigurationChance::TfrmConfigurationChance(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmConfigurationChance"));
+    // A title bar without any of its buttons: the dialog is left through its own two.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // Only the splash, the primary window, ends the program when it closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    frmConfigurationChance = this;
+    construireDesign();
+    FormCreate();
+}
+
+TfrmConfigurationChance::~TfrmConfigurationChance() {
+    if (frmConfigurationChance == this) frmConfigurationChance = nullptr;
+}
+
+void TfrmConfigurationChance::construireDesign() {
+    setGeometry(0, 0, 437, 145);
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, sarcelle);
+    setPalette(fond);
+    setAutoFillBackground(true);
+    setFont(policeDesign(Famille::Sans, 11));
+
+    for (const Ligne& l : design) {
+        QWidget* w = nullptr;
+        switch (l.genre) {
+        case Genre::Titre:
+        case Genre::Valeur: {
+            auto* p = new Panneau(this);
+            p->setCouleur(faceBouton);
+            // A long title takes two lines rather than losing its end.
+            p->setWordWrap(l.genre == Genre::Titre);
+            w = p;
+            break;
+        }
+        case Genre::Barre: {
+            auto* b = new QScrollBar(Qt::Horizontal, this);
+            b->setFocusPolicy(Qt::StrongFocus);
+            w = b;
+            break;
+        }
+        case Genre::Bouton: {
+            auto* b = new QPushButton(QString::fromUtf8(l.texte), this);
+            b->setCursor(Qt::UpArrowCursor);
+            w = b;
+            break;
+        }
+        }
+        w->setObjectName(QString::fromLatin1(l.nom));
+        w->setGeometry(l.x, l.y, l.largeur, l.hauteur);
+        if (l.pixels > 0) w->setFont(policeDesign(l.famille, l.pixels, l.gras));
+    }
+    for (std::size_t i = 1; i < std::size(ordreFocus); ++i)
+        setTabOrder(findChild<QWidget*>(QString::fromLatin1(ordreFocus[i - 1])),
+                    findChild<QWidget*>(QString::fromLatin1(ordreFocus[i])));
+
+    scrollBarNombreNumeros_ = findChild<QScrollBar*>(QStringLiteral("scrollBarNombreNumeros"));
+    ScrollBarValeurMinimale_ = findChild<QScrollBar*>(QStringLiteral("ScrollBarValeurMinimale"));
+    scrollBarValeurMaximale_ = findChild<QScrollBar*>(QStringLiteral("scrollBarValeurMaximale"));
+    panelNbNumeros_ = findChild<Panneau*>(QStringLiteral("panelNbNumeros"));
+    panelValeurMinimale_ = findChild<Panneau*>(QStringLiteral("panelValeurMinimale"));
+    panelValeurMaximale_ = findChild<Panneau*>(QStringLiteral("panelValeurMaximale"));
+    panelTitreNbNumeros_ = findChild<Panneau*>(QStringLiteral("panelTitreNbNumeros"));
+    panelTitreValeurMinimale_ = findChild<Panneau*>(QStringLiteral("panelTitreValeurMinimale"));
+    panelTitreValeurMaximale_ = findChild<Panneau*>(QStringLiteral("panelTitreValeurMaximale"));
+    buttonAnnuler_ = findChild<QPushButton*>(QStringLiteral("buttonAnnuler"));
+    Button1_ = findChild<QPushButton*>(QStringLiteral("Button1"));
+    Button1_->setDefault(true);
+}
+
+void TfrmConfigurationChance::FormCreate() {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    mettreAEchelle(this, echelleUnique(ecran->size().width(), ecran->logicalDotsPerInch()));
+
+    // As wide as the columns with the left margin repeated on the right. The window system
+    // draws its frame outside this width, so the margin is counted once on each side.
+    setFixedSize(panelValeurMaximale_->x() + panelValeurMaximale_->width() + panelNbNumeros_->x(),
+                 height());
+    move(ecran->geometry().center() - rect().center());
+
+    for (const Ligne& l : design)
+        if (l.genre == Genre::Barre) {
+            auto* barre = findChild<QScrollBar*>(QString::fromLatin1(l.nom));
+            barre->setRange(l.minimum, l.maximum);
+            barre->setSingleStep(1);
+            barre->setPageStep(l.page);
+        }
+    // Connected once the ranges are set, so that the positions start quietly at 1.
+    connect(scrollBarNombreNumeros_, &QScrollBar::valueChanged, this,
+            &TfrmConfigurationChance::scrollBarNombreNumerosChange);
+    connect(ScrollBarValeurMinimale_, &QScrollBar::valueChanged, this,
+            &TfrmConfigurationChance::ScrollBarValeurMinimaleChange);
+    connect(scrollBarValeurMaximale_, &QScrollBar::valueChanged, this,
+            &TfrmConfigurationChance::scrollBarValeurMaximaleChange);
+    connect(Button1_, &QPushButton::clicked, this, &TfrmConfigurationChance::Button1Click);
+    connect(buttonAnnuler_, &QPushButton::clicked, this, &TfrmConfigurationChance::buttonAnnulerClick);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening.
+
+void TfrmConfigurationChance::ouvrir() {
+    if (fenetrePrincipale_) fenetrePrincipale_->setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmConfigurationChance::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Coming back from the task bar keeps the user's edits; only an opening resets them.
+    if (!e->spontaneous()) FormActivate();
+}
+
+void TfrmConfigurationChance::FormActivate() {
+    const OptionsChance& o = optionsChance();
+    // Each position set runs its bar's handler against the others as they stand, so the bars
+    // come out consistent whatever an earlier opening left in them.
+    scrollBarNombreNumeros_->setValue(o.optionNbNumerosDeLaChance);
+    panelNbNumeros_->setText(decimal(o.optionNbNumerosDeLaChance));
+    ScrollBarValeurMinimale_->setValue(o.optionMinRange);
+    panelValeurMinimale_->setText(decimal(o.optionMinRange));
+    scrollBarValeurMaximale_->setValue(o.optionMaxRange);
+    panelValeurMaximale_->setText(decimal(o.optionMaxRange));
+
+    const bool anglais = langue == 2;
+    setWindowTitle(anglais ? QStringLiteral("Options for the choice of your lucky numbers")
+                           : QStringLiteral("Options de choix des numéros de la chance"));
+    panelTitreNbNumeros_->setText(anglais ? QStringLiteral("Number of numbers") : QStringLiteral("Nombre de numéros"));
+    panelTitreValeurMinimale_->setText(anglais ? QStringLiteral("Minimum") : QStringLiteral("Valeur minimale"));
+    panelTitreValeurMaximale_->setText(anglais ? QStringLiteral("Maximum") : QStringLiteral("Valeur maximale"));
+    buttonAnnuler_->setText(anglais ? QStringLiteral("CANCEL") : QStringLiteral("ANNULER"));
+    Button1_->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keeping count, minimum and maximum consistent: maximum - minimum + 1 >= count. Setting a bar
+// runs its own handler only when its position changes; those nested runs update the panels.
+
+void TfrmConfigurationChance::scrollBarNombreNumerosChange() {
+    const int c = scrollBarNombreNumeros_->value();
+    const int a = ScrollBarValeurMinimale_->value();
+    const int b = scrollBarValeurMaximale_->value();
+    const int limite = scrollBarValeurMaximale_->maximum();
+    panelNbNumeros_->setText(decimal(c));
+    if (c > b - a + 1) {
+        int minimum = a;
+        int maximum = a + c - 1;
+        if (maximum > limite) {
+            maximum = limite;
+            minimum = limite - c + 1;
+        }
+        ScrollBarValeurMinimale_->setValue(minimum);
+        scrollBarValeurMaximale_->setValue(maximum);
+    }
+}
+
+void TfrmConfigurationChance::ScrollBarValeurMinimaleChange() {
+    const int c = scrollBarNombreNumeros_->value();
+    const int a = ScrollBarValeurMinimale_->value();
+    const int b = scrollBarValeurMaximale_->value();
+    const int limite = scrollBarValeurMaximale_->maximum();
+    int minimum = a;
+    if (c > limite - a + 1) minimum = limite - c + 1;
+    const int maximum = std::max(b, minimum + c - 1);
+    ScrollBarValeurMinimale_->setValue(minimum);
+    scrollBarValeurMaximale_->setValue(maximum);
+    panelValeurMinimale_->setText(decimal(ScrollBarValeurMinimale_->value()));
+}
+
+void TfrmConfigurationChance::scrollBarValeurMaximaleChange() {
+    const int c = scrollBarNombreNumeros_->value();
+    const int a = ScrollBarValeurMinimale_->value();
+    const int b = scrollBarValeurMaximale_->value();
+    int maximum = b;
+    if (c > b) maximum = c;
+    int minimum = a;
+    if (a > maximum - c + 1) minimum = maximum - c + 1;
+    ScrollBarValeurMinimale_->setValue(minimum);
+    scrollBarValeurMaximale_->setValue(maximum);
+    panelValeurMaximale_->setText(decimal(scrollBarValeurMaximale_->value()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Leaving.
+
+void TfrmConfigurationChance::Button1Click() {
+    OptionsChance& o = optionsChance();
+    o.optionNbNumerosDeLaChance = scrollBarNombreNumeros_->value();
+    o.optionMinRange = ScrollBarValeurMinimale_->value();
+    o.optionMaxRange = scrollBarValeurMaximale_->value();
+    try {
+        MagasinReglages magasin(cleRegistre);
+        sauverOptions(o, magasin);
+    } catch (const ErreurReglages&) {
+        // The new options hold for this run even though the store refused them. The dialog
+        // closes and the main window comes back before the application's handler shows the
+        // message, so nothing stays locked behind it.
+        fermer();
+        throw;
+    }
+    fermer();
+    if (etatTirage().tirageTermine() && apresConfirmation) apresConfirmation();
+}
+
+void TfrmConfigurationChance::buttonAnnulerClick() { fermer(); }
+
+void TfrmConfigurationChance::fermer() {
+    hide();
+    if (fenetrePrincipale_) {
+        fenetrePrincipale_->setEnabled(true);
+        fenetrePrincipale_->raise();
+        fenetrePrincipale_->activateWindow();
+    }
+}
+
+} // namespace lunespiral
