@@ -46,6 +46,7 @@ struct Ligne {
     int fond = -1;   // #RRGGBB, or -1 for none
     bool visible = true;
     const char* texte = ""; // caption, or the picture's name
+    int marge = 0;          // inner margin of a paragraph
 };
 
 constexpr int fondFenetre = 0x8080FF;
@@ -57,7 +58,7 @@ const Ligne design[] = {
     {"FrameSplash", Genre::Cadre, "", 12, 8, 431, 251},
     {"lblCompanyProduct", Genre::Etiquette, "FrameSplash", 9, 13, 0, 0, Taille::AuTexte, Famille::Serif, 27},
     {"lblAvis", Genre::Etiquette, "FrameSplash", 17, 57, 0, 0, Taille::AuTexte, Famille::Sans, 0, -1, true, avis},
-    {"lblTexteAvis", Genre::Etiquette, "FrameSplash", 15, 103, 404, 102, Taille::Paragraphe, Famille::Sans, 13, fondAvis, true, texteAvis},
+    {"lblTexteAvis", Genre::Etiquette, "FrameSplash", 15, 103, 404, 102, Taille::Paragraphe, Famille::Sans, 13, fondAvis, true, texteAvis, 5},
     {"Image1", Genre::Image, "FrameSplash", 388, 16, 32, 32, Taille::Fixe, Famille::Sans, 0, -1, true, "iconeSplash"},
     {"PanelStartEnglish", Genre::Bouton, "FrameSplash", 226, 210, 176, 33, Taille::Fixe, Famille::Serif, 21, -1, true, "ENGLISH"},
     {"PanelStartFrench", Genre::Bouton, "FrameSplash", 30, 210, 191, 33, Taille::Fixe, Famille::Serif, 21, -1, true, "FRANCAIS"},
@@ -111,7 +112,9 @@ void TfrmSplash::construireDesign() {
         case Genre::Etiquette: {
             auto* e = new QLabel(texte, parent);
             e->setWordWrap(l.taille == Taille::Paragraphe);
-            e->setAlignment(l.taille == Taille::Fixe ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+            e->setAlignment(l.taille == Taille::Fixe         ? Qt::AlignCenter
+                            : l.taille == Taille::Paragraphe ? Qt::AlignLeft | Qt::AlignVCenter
+                                                             : Qt::AlignLeft | Qt::AlignTop);
             w = e;
             break;
         }
@@ -148,7 +151,11 @@ void TfrmSplash::construireDesign() {
 
 void TfrmSplash::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    mettreAEchelle(this, echelleUnique(ecran->size().width(), ecran->logicalDotsPerInch()));
+    const Echelle echelle = echelleUnique(ecran->size().width(), ecran->logicalDotsPerInch());
+    mettreAEchelle(this, echelle);
+    for (const Ligne& l : design)
+        if (l.marge > 0)
+            findChild<QLabel*>(QString::fromLatin1(l.nom))->setMargin(arrondiEchelle(l.marge * echelle.x));
 
     repertoireProgramme = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     titreProgramme = nomProgramme + QLatin1Char(' ') + versionProgramme;

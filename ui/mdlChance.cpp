@@ -8,6 +8,7 @@
 #include "Polices.h"
 
 #include <QGuiApplication>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -58,6 +59,17 @@ const QColor faceBouton(192, 192, 192);
 
 QString decimal(int v) { return QString::number(v); }
 
+// The style draws the arrow buttons of a scroll bar at a fixed size; on a large screen the bars
+// are scaled with the dialog, and their buttons should be as well.
+class StyleBarres : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric m, const QStyleOption* option, const QWidget* w) const override {
+        if (w && (m == PM_ScrollBarExtent || m == PM_ScrollBarSliderMin))
+            return std::max(QProxyStyle::pixelMetric(m, option, w), w->height());
+        return QProxyStyle::pixelMetric(m, option, w);
+    }
+};
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -86,6 +98,8 @@ void TfrmConfigurationChance::construireDesign() {
     setAutoFillBackground(true);
     setFont(policeDesign(Famille::Sans, 11));
 
+    auto* styleBarres = new StyleBarres;
+    styleBarres->setParent(this);
     for (const Ligne& l : design) {
         QWidget* w = nullptr;
         switch (l.genre) {
@@ -101,6 +115,7 @@ void TfrmConfigurationChance::construireDesign() {
         case Genre::Barre: {
             auto* b = new QScrollBar(Qt::Horizontal, this);
             b->setFocusPolicy(Qt::StrongFocus);
+            b->setStyle(styleBarres);
             w = b;
             break;
         }
