@@ -1,0 +1,62 @@
+#include "Demarrage.h"
+
+#include "Globales.h"
+#include "fSplash.h"
+#include "mdlChance.h"
+#include "spiral.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace lunespiral {
+
+Fenetres demarrer() {
+    QCoreApplication::setApplicationName(QStringLiteral("Lunespiral"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Lunespiral"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.ludicorium.Lunespiral"));
+    // The splash is hidden most of the time: the program ends when it closes, not when the
+    // last visible window does.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    const QSize taille = ecran ? ecran->size() : QSize(800, 600);
+    echelleX = taille.width() * 0.00125;
+    echelleY = taille.height() * (1.0 / 600);
+
+    // The order matters: the splash sets where the program lives and its settings key, which
+    // the main window's creation uses to load the lucky-number options.
+    Fenetres f;
+    f.splash = frmSplash = new TfrmSplash;
+    f.principale = frmLunespiral = new TfrmLunespiral;
+    f.dialogue = frmConfigurationChance = new TfrmConfigurationChance;
+
+    TfrmSplash* splash = f.splash;
+    TfrmLunespiral* principale = f.principale;
+    TfrmConfigurationChance* dialogue = f.dialogue;
+    splash->setFenetrePrincipale(principale);
+    splash->setTimerDebut(principale->timerDebut());
+    splash->appliquerLangue = [principale] { principale->AppliquerLangue(); };
+    dialogue->setFenetrePrincipale(principale);
+    dialogue->apresConfirmation = [principale] {
+        principale->SBNumerosDeLaChance()->setChecked(true);
+        principale->SBNumerosDeLaChanceClick();
+    };
+    principale->ouvrirAPropos = [splash] { splash->montrerAPropos(); };
+    principale->ouvrirOptions = [dialogue] { dialogue->ouvrir(); };
+    principale->fermerProgramme = [splash] { splash->close(); };
+    QObject::connect(splash, &TfrmSplash::ferme, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return f;
+}
+
+void detruire(Fenetres& f) {
+    if (f.principale) f.principale->fermerProgramme = nullptr;
+    delete f.dialogue;
+    delete f.principale;
+    delete f.splash;
+    frmConfigurationChance = nullptr;
+    frmLunespiral = nullptr;
+    frmSplash = nullptr;
+    f = {};
+}
+
+} // namespace lunespiral

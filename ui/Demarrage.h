@@ -1,0 +1,21 @@
+#pragma once
+// The program's start: the application's title and scale factors, then the three windows,
+// created once in their fixed order and wired to each other.
+
+namespace lunespiral {
+
+class TfrmSplash;
+class TfrmLunespiral;
+class TfrmConfigurationChance;
+
+struct Fenetres {
+    TfrmSplash* splash = nullptr;
+    TfrmLunespiral* principale = nullptr;
+    TfrmConfigurationChance* dialogue = nullptr;
+};
+
+// Needs the application object. The program ends when the splash, the primary window, closes.
+Fenetres demarrer();
+void detruire(Fenetres& fenetres);
+
+} // namespace lunespiral
