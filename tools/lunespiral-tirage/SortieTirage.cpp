@@ -227,7 +227,7 @@ std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langu
     case TypeTirage::Bohemiens: bohemiensTexte(s, etat, langue, largeur); break;
     case TypeTirage::Aucun: break;
     }
-    s << (enFrancais(langue) ? "Graine : " : "Seed: ") << graine << "\n";
+    s << "\n" << (enFrancais(langue) ? "Graine : " : "Seed: ") << graine << "\n";
     return s.str();
 }
 
