@@ -98,8 +98,6 @@ void TfrmConfigurationChance::construireDesign() {
     setAutoFillBackground(true);
     setFont(policeDesign(Famille::Sans, 11));
 
-    auto* styleBarres = new StyleBarres;
-    styleBarres->setParent(this);
     for (const Ligne& l : design) {
         QWidget* w = nullptr;
         switch (l.genre) {
@@ -115,7 +113,6 @@ void TfrmConfigurationChance::construireDesign() {
         case Genre::Barre: {
             auto* b = new QScrollBar(Qt::Horizontal, this);
             b->setFocusPolicy(Qt::StrongFocus);
-            b->setStyle(styleBarres);
             w = b;
             break;
         }
@@ -130,6 +127,11 @@ void TfrmConfigurationChance::construireDesign() {
         w->setGeometry(l.x, l.y, l.largeur, l.hauteur);
         if (l.pixels > 0) w->setFont(policeDesign(l.famille, l.pixels, l.gras));
     }
+    // Made after the bars, so that it outlives them when the dialog's children are deleted.
+    auto* styleBarres = new StyleBarres;
+    styleBarres->setParent(this);
+    for (QScrollBar* b : findChildren<QScrollBar*>()) b->setStyle(styleBarres);
+
     for (std::size_t i = 1; i < std::size(ordreFocus); ++i)
         setTabOrder(findChild<QWidget*>(QString::fromLatin1(ordreFocus[i - 1])),
                     findChild<QWidget*>(QString::fromLatin1(ordreFocus[i])));

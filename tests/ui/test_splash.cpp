@@ -4,7 +4,6 @@
 #include "Application.h"
 #include "Echelle.h"
 #include "Globales.h"
-#include "ImageControle.h"
 #include "fSplash.h"
 
 #include <QGroupBox>
@@ -54,8 +53,6 @@ private slots:
         QVERIFY(s.findChild<QLabel*>("Label1")->text().startsWith("www."));
         QVERIFY(!s.findChild<QLabel*>("lblAvis")->text().isEmpty());
         QVERIFY(s.findChild<QLabel*>("lblTexteAvis")->text().length() > 100);
-        QCOMPARE(s.findChild<ImageControle*>("Image1")->image(), QString("iconeSplash"));
-        QCOMPARE(s.findChild<ImageControle*>("Image2")->image(), QString("imageSplash"));
 
         QCOMPARE(bouton(s, "PanelStartFrench")->text(), QString("FRANCAIS"));
         QCOMPARE(bouton(s, "PanelStartEnglish")->text(), QString("ENGLISH"));
@@ -63,8 +60,6 @@ private slots:
         QVERIFY(bouton(s, "PanelStartFrench")->isVisible());
         QVERIFY(bouton(s, "PanelStartEnglish")->isVisible());
         QVERIFY(!bouton(s, "panelOKAbout")->isVisible());
-        for (const char* nom : {"PanelStartFrench", "PanelStartEnglish", "panelOKAbout"})
-            QCOMPARE(bouton(s, nom)->cursor().shape(), Qt::PointingHandCursor);
         // The OK of the about window lies on the window, over the frame's language buttons.
         QCOMPARE(bouton(s, "panelOKAbout")->parentWidget(), &s);
         QCOMPARE(bouton(s, "PanelStartFrench")->parentWidget()->objectName(), QString("FrameSplash"));
@@ -155,9 +150,13 @@ private slots:
     void fermerFinitLeProgramme() {
         TfrmSplash s;
         QTimer timer;
-        timer.start(60000);
+        timer.setInterval(60000);
         s.setTimerDebut(&timer);
         QSignalSpy ferme(&s, &TfrmSplash::ferme);
+        // Hidden since the language was chosen, and still the window whose closing ends it all.
+        QTest::mouseClick(bouton(s, "PanelStartFrench"), Qt::LeftButton);
+        QVERIFY(timer.isActive());
+        QVERIFY(!s.isVisible());
         QVERIFY(s.close());
         QCOMPARE(ferme.count(), 1);
         QVERIFY(!timer.isActive());
