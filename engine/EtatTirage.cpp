@@ -21,12 +21,15 @@ void EtatTirage::choisirTirage(TypeTirage type, Hasard& hasard, const Textes& te
     choisirTirageSansAmorcer(type, hasard, textes);
 }
 
-void EtatTirage::choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const Textes& textes) {
+void EtatTirage::choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const Textes& textes,
+                                          const std::vector<int>& cartesImposees) {
+    if (!cartesImposees.empty() && !cartesImposeesValides(cartesImposees, nbCartesDuTirage(type)))
+        throw ErreurEtendue();
     commencer(type);
     switch (type) {
-    case TypeTirage::EnCroix: tirageCroix_ = tirerCroixDepuis(hasard); break;
-    case TypeTirage::DixMaisons: tirageMaisons_ = tirerMaisonsDepuis(hasard); break;
-    case TypeTirage::Bohemiens: tirageBohemiens_ = tirerBohemiensDepuis(hasard); break;
+    case TypeTirage::EnCroix: tirageCroix_ = tirerCroixDepuis(hasard, cartesImposees); break;
+    case TypeTirage::DixMaisons: tirageMaisons_ = tirerMaisonsDepuis(hasard, cartesImposees); break;
+    case TypeTirage::Bohemiens: tirageBohemiens_ = tirerBohemiensDepuis(hasard, cartesImposees); break;
     case TypeTirage::Aucun: break;
     }
     composer(textes);

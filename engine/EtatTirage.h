@@ -34,8 +34,10 @@ public:
     // made anew (the generator seeded from the clock) and its texts composed. A range error
     // while composing leaves the draw made and the texts as far as they got.
     void choisirTirage(TypeTirage type, Hasard& hasard, const Textes& textes);
-    // The same without seeding: the draw continues the generator as it stands.
-    void choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const Textes& textes);
+    // The same without seeding: the draw continues the generator as it stands. Given laid
+    // cards (a reading made with a real deck) replace the random ones.
+    void choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const Textes& textes,
+                                  const std::vector<int>& cartesImposees = {});
     // A click on deck card d (1..22). Completing the houses or the bohemian spread draws the
     // house or horizon shown first.
     Clic cliquerCarte(int d, Hasard& hasard);

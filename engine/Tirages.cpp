@@ -25,7 +25,32 @@ int syntheseApres(const CartesSorties& sorties, int somme) {
     return i;
 }
 
+// The laid cards: given, or drawn distinct one after the other.
+template <int N>
+void poserCartes(Tab<int, N>& cartes, int compte, CartesSorties& sorties, Hasard& hasard,
+                 const std::vector<int>& imposees) {
+    if (!imposees.empty() && !cartesImposeesValides(imposees, compte)) throw ErreurEtendue();
+    for (int i = 1; i <= compte; ++i) {
+        if (imposees.empty()) {
+            cartes[i] = sorties.tirerDistincte(hasard);
+        } else {
+            cartes[i] = imposees[static_cast<std::size_t>(i - 1)];
+            sorties.marquer(cartes[i]);
+        }
+    }
+}
+
 } // namespace
+
+bool cartesImposeesValides(const std::vector<int>& cartes, int compte) {
+    if (static_cast<int>(cartes.size()) != compte) return false;
+    CartesSorties vues;
+    for (int c : cartes) {
+        if (!estCarte(c) || vues.estSortie(c)) return false;
+        vues.marquer(c);
+    }
+    return true;
+}
 
 int carteDeSynthese(const Tab<int, 5>& cartes) {
     CartesSorties sorties;
@@ -37,14 +62,11 @@ int carteDeSynthese(const Tab<int, 5>& cartes) {
     return syntheseApres(sorties, somme);
 }
 
-TirageCroix tirerCroixDepuis(Hasard& hasard) {
+TirageCroix tirerCroixDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageCroix t;
     CartesSorties sorties;
-    int somme = 0;
-    for (int i = 1; i <= 4; ++i) {
-        t.cartes[i] = sorties.tirerDistincte(hasard);
-        somme += t.cartes[i];
-    }
+    poserCartes(t.cartes, 4, sorties, hasard, cartesImposees);
+    const int somme = t.cartes[1] + t.cartes[2] + t.cartes[3] + t.cartes[4];
     t.cartes[5] = syntheseApres(sorties, somme);
     for (int i = 1; i <= nbDomainesCroix; ++i) {
         t.variantesPresent[i] = hasard.entre1Et(nbVariantes);
@@ -53,10 +75,10 @@ TirageCroix tirerCroixDepuis(Hasard& hasard) {
     return t;
 }
 
-TirageMaisons tirerMaisonsDepuis(Hasard& hasard) {
+TirageMaisons tirerMaisonsDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageMaisons t;
     CartesSorties sorties;
-    for (int h = 1; h <= nbMaisons; ++h) t.cartes[h] = sorties.tirerDistincte(hasard);
+    poserCartes(t.cartes, nbMaisons, sorties, hasard, cartesImposees);
     for (int h = 1; h <= nbMaisons; ++h)
         t.cartesAssociees[h] = hasard.entre1EtSauf(nbArcanes, {t.cartes[h]});
     for (int h = 1; h <= nbMaisons; ++h) t.variantes[h] = hasard.entre1Et(nbVariantes);
@@ -68,10 +90,10 @@ TirageMaisons tirerMaisonsDepuis(Hasard& hasard) {
     return t;
 }
 
-TirageBohemiens tirerBohemiensDepuis(Hasard& hasard) {
+TirageBohemiens tirerBohemiensDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageBohemiens t;
     CartesSorties sorties;
-    for (int n = 1; n <= nbHorizons; ++n) t.cartes[n] = sorties.tirerDistincte(hasard);
+    poserCartes(t.cartes, nbHorizons, sorties, hasard, cartesImposees);
     for (int n = 1; n <= nbHorizons; ++n)
         t.cartesAssociees[n] = hasard.entre1EtSauf(nbArcanes, {t.cartes[n]});
     return t;

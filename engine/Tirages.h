@@ -5,6 +5,8 @@
 #include "Hasard.h"
 #include "Tableau.h"
 
+#include <vector>
+
 namespace lunespiral {
 
 enum class TypeTirage : int { Aucun = 0, EnCroix = 1, DixMaisons = 2, Bohemiens = 3 };
@@ -43,10 +45,16 @@ struct TirageBohemiens {
 // otherwise the sum of its two digits, moved up past the cards already out.
 int carteDeSynthese(const Tab<int, 5>& cartes);
 
-// A spread drawn from the generator as it stands (the seed already made).
-TirageCroix tirerCroixDepuis(Hasard& hasard);
-TirageMaisons tirerMaisonsDepuis(Hasard& hasard);
-TirageBohemiens tirerBohemiensDepuis(Hasard& hasard);
+// A spread drawn from the generator as it stands (the seed already made). `cartesImposees`,
+// when given, are the laid cards of a reading made with a real deck: they replace the random
+// cards (4 for the cross and the bohemian spread, 10 for the houses, distinct, 1..22; anything
+// else is a range error) and everything else is drawn as usual.
+TirageCroix tirerCroixDepuis(Hasard& hasard, const std::vector<int>& cartesImposees = {});
+TirageMaisons tirerMaisonsDepuis(Hasard& hasard, const std::vector<int>& cartesImposees = {});
+TirageBohemiens tirerBohemiensDepuis(Hasard& hasard, const std::vector<int>& cartesImposees = {});
+
+// Whether `cartes` can stand for the laid cards of a spread of `compte` cards.
+bool cartesImposeesValides(const std::vector<int>& cartes, int compte);
 
 // A spread as the program draws it: seeded from the clock first.
 TirageCroix TirerCroix(Hasard& hasard);

@@ -127,3 +127,21 @@ TEST(Tirages, SameStateSameReading) {
     const int horizon = tirerHorizonCourant(a);
     EXPECT_TRUE(horizon >= 1 && horizon <= 4);
 }
+
+TEST(Tirages, CardsFromARealDeck) {
+    Hasard a, b;
+    a.graine = b.graine = 31;
+    const TirageCroix croix = tirerCroixDepuis(a, {19, 20, 21, 22});
+    EXPECT_EQ(croix.cartes, tab<5>({19, 20, 21, 22, 10}));
+    for (int d = 1; d <= 4; ++d) EXPECT_NE(croix.variantesPresent[d], croix.variantesFutur[d]);
+    const TirageMaisons maisons = tirerMaisonsDepuis(b, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    for (int h = 1; h <= 10; ++h) {
+        EXPECT_EQ(maisons.cartes[h], h);
+        EXPECT_NE(maisons.cartesAssociees[h], h);
+    }
+    EXPECT_THROW(tirerBohemiensDepuis(a, {1, 2, 3}), ErreurEtendue);
+    EXPECT_THROW(tirerBohemiensDepuis(a, {1, 2, 3, 3}), ErreurEtendue);
+    EXPECT_THROW(tirerBohemiensDepuis(a, {1, 2, 3, 23}), ErreurEtendue);
+    EXPECT_TRUE(cartesImposeesValides({4, 3, 2, 1}, 4));
+    EXPECT_FALSE(cartesImposeesValides({4, 3, 2, 1}, 10));
+}

@@ -89,6 +89,8 @@ TEST(ArgumentsTirage, BadArgumentsNameTheArgument) {
         {{"chance", "--cartes", "1,2,3,4", "--options", "6,1,501"}, "maximum"},
         {{"chance", "--cartes", "1,2,3,4", "--options", "6,1"}, "--options"},
         {{"croix", "--options", "6,1,49"}, "--options"},
+        {{"maisons", "--cartes", "1,2,3,4"}, "lays 10 cards"},
+        {{"croix", "--cartes", "1,2,3,4,5,6,7,8,9,10"}, "lays 4 cards"},
     };
     for (const auto& [arguments, attendu] : cas) {
         try {
@@ -160,6 +162,20 @@ TEST(ProgrammeTirage, LuckyNumbers) {
     EXPECT_NE(e.sortie.find("[22,9,7,3,43,2]"), std::string::npos) << e.sortie;
     EXPECT_EQ(executer("chance --cartes 1,2,3,4,5").statut, 2);
     EXPECT_EQ(executer("chance --cartes 1,2,3,4 --options 6,1,600").statut, 2);
+}
+
+TEST(ProgrammeTirage, AReadingFromARealDeck) {
+    // The given cards are laid; the synthesis follows the usual rule; the rest is drawn.
+    auto e = executer(avecDonnees("--graine 5 --json --cartes 3,7,12,20 croix"));
+    EXPECT_EQ(e.statut, 0) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"cartes\":[3,7,12,20,6]"), std::string::npos) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"synthesePresent\":\"Pp 3-7\""), std::string::npos) << e.sortie;
+    e = executer(avecDonnees("--graine 5 --json --cartes 22,21,20,19,18,17,16,15,14,13 maisons"));
+    EXPECT_NE(e.sortie.find("\"cartes\":[22,21,20,19,18,17,16,15,14,13]"), std::string::npos) << e.sortie;
+    e = executer(avecDonnees("--json --cartes 1,2,3,4 bohemiens"));
+    EXPECT_NE(e.sortie.find("\"cartes\":[1,2,3,4]"), std::string::npos) << e.sortie;
+    EXPECT_EQ(executer("--cartes 1,2,3,4 maisons").statut, 2);
+    EXPECT_EQ(executer("--cartes 1,1,3,4 croix").statut, 2);
 }
 
 TEST(ProgrammeTirage, MissingDataFiles) {

@@ -147,7 +147,11 @@ ArgumentsTirage analyserArguments(const std::vector<std::string>& arguments, int
     if (a.commande == Commande::Chance) {
         if (!cartesDonnees) throw ErreurArguments("chance: --cartes C1,C2,... is required");
     } else {
-        if (cartesDonnees) throw ErreurArguments("--cartes: only with chance");
+        // A reading made with a real deck: its laid cards, as many as the spread lays.
+        const auto attendues = static_cast<std::size_t>(nbCartesDuTirage(typeDeLaCommande(a.commande)));
+        if (cartesDonnees && a.cartes.size() != attendues)
+            throw ErreurArguments("--cartes: this spread lays " + std::to_string(attendues) +
+                                  " cards, not " + std::to_string(a.cartes.size()));
         if (optionsDonnees) throw ErreurArguments("--options: only with chance");
     }
     return a;
@@ -155,7 +159,7 @@ ArgumentsTirage analyserArguments(const std::vector<std::string>& arguments, int
 
 std::string usageTirage() {
     return "usage: lunespiral-tirage [--graine N] [--langue fr|en] [--repertoire DIR] [--json] "
-           "croix|maisons|bohemiens\n"
+           "[--cartes C1,C2,...] croix|maisons|bohemiens\n"
            "       lunespiral-tirage [--graine N] [--json] [--langue fr|en] chance --cartes "
            "C1,C2,... [--options NOMBRE,MIN,MAX]\n";
 }

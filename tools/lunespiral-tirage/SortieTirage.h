@@ -23,8 +23,5 @@ std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langu
 std::string chanceJson(const std::vector<int>& numeros, const std::string& description);
 std::string chanceTexte(const std::vector<int>& numeros, const std::string& description);
 
-// Words of `utf8` wrapped to lines of at most `largeur` characters, each starting with
-// `retrait` spaces. A word longer than a line stands alone on its line.
-std::string envelopper(std::string_view utf8, int largeur, int retrait);
 
 } // namespace lunespiral

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         textes.chargerTextes(arguments.langue, repertoire);
         // Lay the cards one after another, as a user would: the completion draw follows at once.
         const TypeTirage type = typeDeLaCommande(arguments.commande);
-        etat.choisirTirageSansAmorcer(type, hasard, textes);
+        etat.choisirTirageSansAmorcer(type, hasard, textes, arguments.cartes);
         for (int d = 1; d <= nbCartesDuTirage(type); ++d) etat.cliquerCarte(d, hasard);
     } catch (const std::runtime_error& e) {
         // The program's own message, as the desktop program shows it.
