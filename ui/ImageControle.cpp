@@ -2,13 +2,32 @@
 
 #include "ServiceImages.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace lunespiral {
 
+namespace {
+
+// Screen readers see a picture that can be chosen as a button, and any other as a graphic.
+QAccessibleInterface* accessibiliteImage(const QString& classe, QObject* objet) {
+    if (classe != QLatin1String("lunespiral::ImageControle") || !objet || !objet->isWidgetType()) return nullptr;
+    auto* w = static_cast<QWidget*>(objet);
+    return new QAccessibleWidget(w, w->focusPolicy() != Qt::NoFocus ? QAccessible::Button : QAccessible::Graphic);
+}
+
+} // namespace
+
 ImageControle::ImageControle(QWidget* parent) : QWidget(parent) {
+    static const bool fabriqueInstallee = [] {
+        QAccessible::installFactory(accessibiliteImage);
+        return true;
+    }();
+    (void)fabriqueInstallee;
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -33,9 +52,15 @@ void ImageControle::charger() {
 }
 
 void ImageControle::paintEvent(QPaintEvent*) {
-    if (pixmap_.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(rect(), pixmap_);
+    if (!pixmap_.isNull()) p.drawPixmap(rect(), pixmap_);
+    if (focusClavier_ && hasFocus()) {
+        // A bright double frame that shows on any picture and on the night-blue background.
+        p.setPen(QPen(QColor(255, 255, 0), 3));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+        p.setPen(QPen(QColor(0, 0, 64), 1, Qt::DashLine));
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void ImageControle::resizeEvent(QResizeEvent* e) {
@@ -62,12 +87,45 @@ void ImageControle::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ImageControle::keyPressEvent(QKeyEvent* e) {
-    if (focusPolicy() != Qt::NoFocus &&
-        (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
-        emit clique(this);
-        return;
+    if (focusPolicy() != Qt::NoFocus) {
+        switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: emit clique(this); return;
+        case Qt::Key_Right:
+        case Qt::Key_Down: allerAuVoisin(true); return;
+        case Qt::Key_Left:
+        case Qt::Key_Up: allerAuVoisin(false); return;
+        default: break;
+        }
     }
     QWidget::keyPressEvent(e);
+}
+
+void ImageControle::allerAuVoisin(bool suivant) {
+    // The arrow keys walk the pictures that can be chosen, as Tab does, but stay among them.
+    QWidget* w = this;
+    do {
+        w = suivant ? w->nextInFocusChain() : w->previousInFocusChain();
+        auto* image = qobject_cast<ImageControle*>(w);
+        if (image && image->isVisible() && image->isEnabled() && (image->focusPolicy() & Qt::TabFocus)) {
+            image->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    } while (w && w != this);
+}
+
+void ImageControle::focusInEvent(QFocusEvent* e) {
+    focusClavier_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
+                    e->reason() == Qt::ShortcutFocusReason || e->reason() == Qt::OtherFocusReason;
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void ImageControle::focusOutEvent(QFocusEvent* e) {
+    focusClavier_ = false;
+    update();
+    QWidget::focusOutEvent(e);
 }
 
 } // namespace lunespiral

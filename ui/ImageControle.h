@@ -33,14 +33,18 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void charger();
+    void allerAuVoisin(bool suivant);
 
     QString nom_;
     QPixmap pixmap_;
     int tag_ = 0;
     bool appuiEnCours_ = false;
+    bool focusClavier_ = false; // the focus mark shows only for the keyboard
 };
 
 } // namespace lunespiral

@@ -11,8 +11,10 @@
 #include "NumerosChance.h"
 #include "OptionsChance.h"
 #include "ServiceImages.h"
+#include "TexteLecture.h"
 #include "VisionneuseAide.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -24,6 +26,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <optional>
 
@@ -152,6 +155,11 @@ QColor couleur(int rrggbb) { return QColor::fromRgb(static_cast<QRgb>(rrggbb)); 
 const QColor argent(192, 192, 192);
 const QColor jaune(255, 255, 0);
 
+// The numeral strip at the top of a face, left out of the mosaic tiles.
+constexpr int hauteurBandeauFace = 20;
+
+int coteGlypheAide(const QToolButton* aide) { return std::max(16, std::min(aide->width(), aide->height()) - 4); }
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -238,8 +246,14 @@ void TfrmLunespiral::construireDesign() {
     panelPhraseGlobale_ = controle<Panneau>("panelPhraseGlobale");
     panelCentralMaison_ = controle<Panneau>("panelCentralMaison");
     panelCentralBohemien_ = controle<Memo>("panelCentralBohemien");
-    // The spread chooser comes first when tabbing; the big texts are never tab stops.
-    panelSelectionTirage_->setFocusPolicy(Qt::TabFocus);
+    // The keyboard reaches what the mouse reaches; a click never moves the focus to them, so
+    // nothing changes for the mouse. The big texts are never tab stops.
+    for (const char* nom : {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"})
+        controle<ImageControle>(nom)->setFocusPolicy(Qt::TabFocus);
+    for (const char* nom : {"TSBAide", "TSBAbout", "TSBIconify", "TSBQuit", "SBNumerosDeLaChance",
+                            "SBConfigurationNumerosDeLaChance"})
+        controle<QToolButton>(nom)->setFocusPolicy(Qt::TabFocus);
+    panelNouveauTirage_->setFocusPolicy(Qt::TabFocus);
     for (auto* p : {controle<Panneau>("panelTitrePresentCroix"), controle<Panneau>("panelTitreFuturCroix"),
                     panelInfo_, panelCentralMaison_})
         p->setFocusPolicy(Qt::ClickFocus);
@@ -260,14 +274,8 @@ void TfrmLunespiral::FormCreate() {
     echelle_ = echelleFenetrePrincipale(taille.width(), taille.height(), ppp);
     mettreAEchelle(this, echelle_);
     hauteurPanelInfo_ = panelInfo_->height();
-    // The help glyph, drawn for the button's scaled size.
-    auto* aide = controle<QToolButton>("TSBAide");
-    const int cote = std::max(16, std::min(aide->width(), aide->height()) - 4);
-    QIcon glyphe;
-    glyphe.addPixmap(ServiceImages::instance().image(QStringLiteral("aide"), {cote, cote}, devicePixelRatioF()), QIcon::Normal);
-    glyphe.addPixmap(ServiceImages::instance().image(QStringLiteral("aideGrise"), {cote, cote}, devicePixelRatioF()), QIcon::Disabled);
-    aide->setIcon(glyphe);
-    aide->setIconSize({cote, cote});
+    // The help glyph is drawn when the window is first shown (timerDebutTimer), not here:
+    // creation comes before the splash's first paint.
     hauteurPhraseGlobale_ = panelPhraseGlobale_->height();
     placerPanneauxDuBas();
 
@@ -305,6 +313,31 @@ void TfrmLunespiral::FormCreate() {
 
     // 14.
     CalculerPositions();
+
+    // The pictures the window shows first, in the order it needs them: the mosaic and the
+    // spread chooser right after the language choice, then the deck, the faces and the houses.
+    // The picture service draws them while the splash waits for the language.
+    ServiceImages& service = ServiceImages::instance();
+    const qreal ratio = devicePixelRatioF();
+    const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
+    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imagesFaces_[k], {tw, th + hauteurBandeauFace}, hauteurBandeauFace, ratio);
+    for (const char* nom : {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
+        const ImageControle* c = controle<ImageControle>(nom);
+        service.preparer(c->image(), c->size(), 0, ratio);
+    }
+    const int cote = coteGlypheAide(controle<QToolButton>("TSBAide"));
+    service.preparer(QStringLiteral("aide"), {cote, cote}, 0, ratio);
+    service.preparer(QStringLiteral("aideGrise"), {cote, cote}, 0, ratio);
+    const QSize carte(largeurCarte_, hauteurCarte_);
+    service.preparer(QStringLiteral("picFond"), carte, 0, ratio);
+    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imagesFaces_[k], carte, 0, ratio);
+    const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
+    for (int h = 1; h <= nbMaisons; ++h) service.preparer(imagesMaisons_[h], maison, 0, ratio);
+    for (const char* nom : {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
+                            "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
+        const ImageControle* c = controle<ImageControle>(nom);
+        service.preparer(c->image(), c->size(), 0, ratio);
+    }
 }
 
 Panneau* TfrmLunespiral::nouvelleEtiquette(int hauteur) {
@@ -366,6 +399,19 @@ void TfrmLunespiral::creerControlesDynamiques() {
         cartesTalon_[k] = carte;
     }
 
+    // Tab walks the spread choices, then the deck, then the bottom bar.
+    QWidget* precedent = controle<QWidget>("imageTirageEnCroix");
+    auto suivant = [&precedent](QWidget* w) {
+        setTabOrder(precedent, w);
+        precedent = w;
+    };
+    suivant(controle<QWidget>("imageTirageDixMaisons"));
+    suivant(controle<QWidget>("imageTirageBohemiens"));
+    for (int k = 1; k <= nbArcanes; ++k) suivant(cartesTalon_[k]);
+    for (const char* nom : {"TSBAide", "TSBAbout", "TSBIconify", "TSBQuit", "SBNumerosDeLaChance",
+                            "SBConfigurationNumerosDeLaChance", "panelNouveauTirage"})
+        suivant(controle<QWidget>(nom));
+
     // Pictures always lie under panels and text boxes, and among themselves the later ones
     // above the earlier ones.
     const auto images = findChildren<ImageControle*>(QString(), Qt::FindDirectChildrenOnly);
@@ -384,6 +430,10 @@ void TfrmLunespiral::relierEvenements() {
     connect(panelNouveauTirage_, &Panneau::appuye, this, [this] { AppelPanelMyMouseDown(panelNouveauTirage_); });
     connect(panelNouveauTirage_, &Panneau::relache, this, [this] { AppelPanelMyMouseUp(panelNouveauTirage_); });
     connect(panelInformations_, &Panneau::doubleClique, this, &TfrmLunespiral::panelInformationsDblClick);
+    // Escape asks the new-draw question; the usual copy keys copy the reading on screen.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &TfrmLunespiral::panelNouveauTirageClick);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &TfrmLunespiral::copierLecture);
 
     auto clic = [this](const char* image, const char* panneau, void (TfrmLunespiral::*action)()) {
         connect(controle<ImageControle>(image), &ImageControle::clique, this, [this, action] { (this->*action)(); });
@@ -471,16 +521,10 @@ void TfrmLunespiral::AfficherMosaique() {
             const int f = hasard.entre1Et(nbArcanes);
             // The face stretched to the tile's width and 20 pixels more than its height, its
             // top 20 rows (the numeral strip) falling outside the tile.
-            const QPixmap face = ServiceImages::instance().image(imagesFaces_[f], {tw, th + 20}, ratio);
-            QPixmap tuile(QSize(tw, th) * ratio);
-            tuile.setDevicePixelRatio(ratio);
-            tuile.fill(Qt::transparent);
-            {
-                QPainter p(&tuile);
-                p.drawPixmap(QRect(0, -20, tw, th + 20), face);
-            }
+            // Tiles of one face share one pixmap.
             ImageControle* c = mosaique_[i][j];
-            c->setPixmap(tuile);
+            c->setPixmap(ServiceImages::instance().imageRognee(imagesFaces_[f], {tw, th + hauteurBandeauFace},
+                                                              hauteurBandeauFace, ratio));
             c->move(x0 + (i - 2) * tw, y0 + (j - 2) * th);
         }
     for (int i = 1; i <= 10; ++i)
@@ -501,7 +545,10 @@ void TfrmLunespiral::DessinerEtoiles() {
         const int x = hasard.entre1Et(Wf);
         etoiles_.push_back({{x, y}, QColor(r, g, b)});
     }
-    // Painting happens in the paint event; a field drawn here waits for it.
+    // Painting happens in the paint event; a field drawn here waits for it. Drawn by the paint
+    // event itself, it is painted there and then: asking for another paint would scatter a new
+    // field again and again, repainting the whole window without end.
+    if (testAttribute(Qt::WA_WState_InPaintEvent)) return;
     etoilesAPeindre_ = true;
     update();
 }
@@ -582,8 +629,20 @@ void TfrmLunespiral::AppliquerLegendes() {
             {"imageRelPersoPresent", fr ? QStringLiteral("Relations personnelles") : QStringLiteral("Relationships")},
             {"imageRelPersoFutur", fr ? QStringLiteral("Relations personnelles") : QStringLiteral("Relationships")}};
         for (const auto& [nom, bulle] : icones) controle<ImageControle>(nom)->setToolTip(bulle);
+        // Names for screen readers, where the picture says it all to the eye.
+        const std::pair<const char*, const char*> emblemes[] = {{"imageTirageEnCroix", "panelTirageEnCroix"},
+                                                                {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
+                                                                {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
+        for (const auto& [image, panneau] : emblemes) {
+            controle<ImageControle>(image)->setAccessibleName(controle<Panneau>(panneau)->text());
+            controle<ImageControle>(image)->setAccessibleDescription(
+                fr ? QStringLiteral("Commencer ce tirage") : QStringLiteral("Start this reading"));
+        }
+        for (const char* nom : {"TSBAide", "TSBAbout", "TSBQuit", "TSBIconify", "SBConfigurationNumerosDeLaChance"})
+            controle<QToolButton>(nom)->setAccessibleName(controle<QToolButton>(nom)->toolTip());
     }
     sbNumeros_->setToolTip(chaines.titreNumerosChance);
+    sbNumeros_->setAccessibleName(chaines.titreNumerosChance);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -604,6 +663,16 @@ void TfrmLunespiral::timerDebutTimer() {
     setWindowTitle(titreProgramme);
     // 4.
     AfficherMosaique();
+    // The help glyph, drawn for the button's scaled size.
+    auto* aide = controle<QToolButton>("TSBAide");
+    if (aide->icon().isNull()) {
+        const int cote = coteGlypheAide(aide);
+        QIcon glyphe;
+        glyphe.addPixmap(ServiceImages::instance().image(QStringLiteral("aide"), {cote, cote}, devicePixelRatioF()), QIcon::Normal);
+        glyphe.addPixmap(ServiceImages::instance().image(QStringLiteral("aideGrise"), {cote, cote}, devicePixelRatioF()), QIcon::Disabled);
+        aide->setIcon(glyphe);
+        aide->setIconSize({cote, cote});
+    }
     // 5. Without a window manager maximising does not resize: take the screen's size first.
     if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
     showMaximized();
@@ -689,8 +758,13 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     // 5.
     AfficherInfo(type == TypeTirage::DixMaisons ? chaines.msgTirez10 : chaines.msgTirez4);
     // 6.
+    const bool fr = langue != langueAnglais;
     for (int d = 1; d <= nbArcanes; ++d) {
         cartesTalon_[d]->setImage(QStringLiteral("picFond"));
+        cartesTalon_[d]->setFocusPolicy(Qt::TabFocus);
+        cartesTalon_[d]->setAccessibleName((fr ? QStringLiteral("Carte face cachée %1 sur 22")
+                                               : QStringLiteral("Face-down card %1 of 22"))
+                                               .arg(d));
         cartesTalon_[d]->show();
     }
 }
@@ -735,10 +809,14 @@ void TfrmLunespiral::poserCarte(int d, int n, int carte, QPoint position) {
     c->move(position);
     c->setImage(imagesFaces_[carte]);
     c->show();
-    if (type == TypeTirage::EnCroix) c->setCursor(Qt::ArrowCursor);
+    if (type == TypeTirage::EnCroix) {
+        c->setCursor(Qt::ArrowCursor);
+        c->setFocusPolicy(Qt::NoFocus); // a laid cross card does nothing more
+    }
     // 4.
     const QString nom = versQString(nomArcane(carte, langue == langueAnglais ? langueAnglais : langueFrancais));
     c->setToolTip(chaines.motArcane + QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
+    c->setAccessibleName(c->toolTip());
     // 5.
     if (type == TypeTirage::DixMaisons) {
         etiquettesMaisons_[n]->setText(chaines.nomsMaisons[n]);
@@ -785,6 +863,8 @@ void TfrmLunespiral::afficherCarteSynthese() {
     const QString nom = versQString(nomArcane(carte, langue == langueAnglais ? langueAnglais : langueFrancais));
     c->setToolTip(chaines.motPsyche + QStringLiteral(" - ") + chaines.motArcane + QStringLiteral(" ") +
                   QString::number(carte) + QStringLiteral(" - ") + nom);
+    c->setAccessibleName(c->toolTip());
+    c->setFocusPolicy(Qt::NoFocus);
     placerEtiquetteNom(5, nom, posCroix_[5]);
 }
 
@@ -846,6 +926,8 @@ void TfrmLunespiral::afficherMaison(int h) {
     controle<ImageControle>("imageMaisonCourante")->setImage(imagesMaisons_[h]);
     controle<Memo>("panelPhraseMaison")->setTexte(versQString(etatTirage().textesMaisons()[h]));
     controle<Panneau>("panelNomMaison")->setText(chaines.libellesMaisons[h]);
+    panelCentralMaison_->setAccessibleName(chaines.libellesMaisons[h]);
+    panelCentralMaison_->setAccessibleDescription(versQString(etatTirage().textesMaisons()[h]));
     panelCentralMaison_->show();
     for (int k = 1; k <= nbMaisons; ++k) colorer(etiquettesNoms_[k], false);
     colorer(etiquettesNoms_[h], true);
@@ -855,6 +937,7 @@ void TfrmLunespiral::afficherMaison(int h) {
 
 void TfrmLunespiral::afficherHorizon(int n) {
     panelCentralBohemien_->setTexte(versQString(etatTirage().textesHorizons()[n]));
+    panelCentralBohemien_->setAccessibleName(etiquettesHorizons_[n]->text());
     colorer(etiquettesHorizons_[n], true);
     colorer(etiquettesNoms_[n], true);
     panelCentralBohemien_->show();
@@ -880,6 +963,8 @@ void TfrmLunespiral::effacerResultats() {
         cartesTalon_[d]->hide();
         cartesTalon_[d]->setCursor(Qt::PointingHandCursor);
         cartesTalon_[d]->setToolTip(QString());
+        cartesTalon_[d]->setAccessibleName(QString());
+        cartesTalon_[d]->setFocusPolicy(Qt::NoFocus);
     }
     // 5.
     for (int k = 1; k <= nbMaisons; ++k) {
@@ -935,14 +1020,20 @@ void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The keyboard does what the mouse does: the spread chooser, the deck, a new draw.
+// Sharing a reading.
 
-void TfrmLunespiral::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        panelNouveauTirageClick();
+void TfrmLunespiral::copierLecture() {
+    // The reading on screen only: nothing while the spread chooser is up.
+    const EtatTirage& etat = etatTirage();
+    if (panelSelectionTirage_->isVisible() || etat.typeTirage() == TypeTirage::Aucun)
         return;
-    }
-    QWidget::keyPressEvent(e);
+    bool lectureAffichee = false;
+    for (int d = 1; d <= nbArcanes; ++d) lectureAffichee = lectureAffichee || cartesTalon_[d]->isVisible();
+    if (!lectureAffichee) return;
+    const std::string numeros =
+        sbNumeros_->isVisible() && sbNumeros_->isChecked() ? panelInformations_->text().toStdString() : std::string();
+    const int l = langue == langueAnglais ? langueAnglais : langueFrancais;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(texteDeLaLecture(etat, l, 72, numeros)));
 }
 
 } // namespace lunespiral

@@ -67,6 +67,9 @@ public:
     void SBNumerosDeLaChanceClick();
     void SBConfigurationNumerosDeLaChanceClick();
 
+    // Copies the reading on screen to the clipboard as plain text.
+    void copierLecture();
+
     // What the rest of the program plugs in: the about window, the options dialog, and the
     // end of the program (closing the primary window).
     std::function<void()> ouvrirAPropos;
@@ -95,7 +98,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void FormCreate();

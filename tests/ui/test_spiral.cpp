@@ -14,6 +14,8 @@
 #include "OptionsChance.h"
 #include "spiral.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -449,6 +451,67 @@ private slots:
             nouveauTirage();
             verifier();
         }
+    }
+
+    void clavierEtLecteurDEcran() {
+        QApplication::setActiveWindow(f_);
+        if (!c<Panneau>("panelSelectionTirage")->isVisible()) nouveauTirage();
+        auto* croix = c<ImageControle>("imageTirageEnCroix");
+        auto* maisons = c<ImageControle>("imageTirageDixMaisons");
+        auto* bohemiens = c<ImageControle>("imageTirageBohemiens");
+        auto* lecteur = QAccessible::queryAccessibleInterface(croix);
+        QVERIFY(lecteur);
+        QCOMPARE(lecteur->text(QAccessible::Name), QStringLiteral("Tirage en croix"));
+        QCOMPARE(lecteur->role(), QAccessible::Button);
+        // A click does not take the focus; Tab and the arrows do, Enter chooses.
+        QCOMPARE(croix->focusPolicy(), Qt::TabFocus);
+        croix->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(croix, Qt::Key_Right);
+        QVERIFY(maisons->hasFocus());
+        QTest::keyClick(maisons, Qt::Key_Right);
+        QVERIFY(bohemiens->hasFocus());
+        QTest::keyClick(bohemiens, Qt::Key_Return);
+        QCOMPARE(etatTirage().typeTirage(), TypeTirage::Bohemiens);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f_->carteTalon(7))->text(QAccessible::Name),
+                 QStringLiteral("Carte face cachée 7 sur 22"));
+        // The deck: the arrows walk it, Space lays the card under the focus.
+        f_->carteTalon(1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f_->carteTalon(1), Qt::Key_Right);
+        QVERIFY(f_->carteTalon(2)->hasFocus());
+        QTest::keyClick(f_->carteTalon(2), Qt::Key_Space);
+        QVERIFY(etatTirage().carteRetournee(2));
+        QCOMPARE(QAccessible::queryAccessibleInterface(f_->carteTalon(2))->text(QAccessible::Name),
+                 f_->carteTalon(2)->toolTip());
+        for (int d : {3, 4, 5}) QTest::keyClick(f_->carteTalon(d), Qt::Key_Enter);
+        QVERIFY(etatTirage().bohemiensTermines());
+        QCOMPARE(c<Memo>("panelCentralBohemien")->accessibleName(),
+                 f_->etiquetteHorizon(etatTirage().tirageBohemiens().horizonCourant)->text());
+
+        // The usual copy keys put the reading on the clipboard, in the reading's language.
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(f_, Qt::Key_C, Qt::ControlModifier);
+        const QString copie = QGuiApplication::clipboard()->text();
+        QVERIFY2(copie.startsWith(QStringLiteral("TIRAGE DES BOHÉMIENS")), qPrintable(copie));
+        for (int n = 1; n <= 4; ++n) {
+            QVERIFY(copie.contains(f_->etiquetteHorizon(n)->text()));
+            const QString premierMot = versQString(etatTirage().textesHorizons()[n]).section(' ', 0, 1);
+            QVERIFY(copie.contains(premierMot));
+        }
+        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QTest::keyClick(f_, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(
+            QStringLiteral("Numéros de la chance : ") + c<Panneau>("panelInformations")->text()));
+
+        // Escape asks before giving the reading up.
+        boites_.clear();
+        BoiteMessage::reponsesSuivantes({false});
+        QTest::keyClick(f_, Qt::Key_Escape);
+        QCOMPARE(boites_, QStringList{chaines.msgAbandon});
+        nouveauTirage();
+        // Nothing to copy while the spread chooser is up.
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        QTest::keyClick(f_, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
     }
 
     void quitter() {
