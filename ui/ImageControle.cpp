@@ -45,15 +45,29 @@ void ImageControle::setPixmap(const QPixmap& pixmap) {
     update();
 }
 
+void ImageControle::setGarderProportions(bool garder) {
+    garderProportions_ = garder;
+    if (isVisible()) charger();
+    update();
+}
+
+QRect ImageControle::cible() const {
+    if (!garderProportions_ || nom_.isEmpty()) return rect();
+    const QSize design = ServiceImages::instance().tailleDesign(nom_);
+    if (design.isEmpty()) return rect();
+    const QSize taille = design.scaled(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - taille.width()) / 2, (height() - taille.height()) / 2), taille);
+}
+
 void ImageControle::charger() {
     if (nom_.isEmpty() || width() <= 0 || height() <= 0) return;
-    const QPixmap p = ServiceImages::instance().image(nom_, size(), devicePixelRatioF());
+    const QPixmap p = ServiceImages::instance().image(nom_, cible().size(), devicePixelRatioF());
     if (p.cacheKey() != pixmap_.cacheKey()) pixmap_ = p;
 }
 
 void ImageControle::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!pixmap_.isNull()) p.drawPixmap(rect(), pixmap_);
+    if (!pixmap_.isNull()) p.drawPixmap(cible(), pixmap_);
     if (focusClavier_ && hasFocus()) {
         // A bright double frame that shows on any picture and on the night-blue background.
         p.setPen(QPen(QColor(255, 255, 0), 3));

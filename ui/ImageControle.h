@@ -20,6 +20,9 @@ public:
     void setPixmap(const QPixmap& pixmap);
     QPixmap pixmap() const { return pixmap_; }
 
+    // Draw the picture at its own proportions, centred, instead of stretching it to the control.
+    void setGarderProportions(bool garder);
+
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
 
@@ -38,6 +41,7 @@ protected:
 
 private:
     void charger();
+    QRect cible() const;
     void allerAuVoisin(bool suivant);
 
     QString nom_;
@@ -45,6 +49,7 @@ private:
     int tag_ = 0;
     bool appuiEnCours_ = false;
     bool focusClavier_ = false; // the focus mark shows only for the keyboard
+    bool garderProportions_ = false;
 };
 
 } // namespace lunespiral

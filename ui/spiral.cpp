@@ -231,6 +231,9 @@ void TfrmLunespiral::construireDesign() {
     for (int k = 1; k <= nbArcanes; ++k) imagesFaces_[k] = QStringLiteral("Image%1").arg(k);
     for (int h = 1; h <= nbMaisons; ++h) imagesMaisons_[h] = QStringLiteral("imageMaison%1").arg(h);
     controle<ImageControle>("imageProjets")->setImage(QStringLiteral("imageProjets"));
+    // The house emblems differ widely in shape (the coins are three times wider than high):
+    // stretched into one box they would be distorted, so the view keeps their proportions.
+    controle<ImageControle>("imageMaisonCourante")->setGarderProportions(true);
     controle<ImageControle>("imageTirageEnCroix")->setImage(QStringLiteral("imageTirageEnCroix"));
     controle<ImageControle>("imageTirageDixMaisons")->setImage(QStringLiteral("imageTirageDixMaisons"));
     controle<ImageControle>("imageTirageBohemiens")->setImage(QStringLiteral("imageTirageBohemiens"));
