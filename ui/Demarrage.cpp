@@ -1,14 +1,36 @@
 #include "Demarrage.h"
 
 #include "Globales.h"
+#include "ServiceImages.h"
 #include "fSplash.h"
 #include "mdlChance.h"
 #include "spiral.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace lunespiral {
+
+namespace {
+
+// The pictures the main window will need are drawn once the splash has been painted, while
+// the user reads it, and not before: nothing stands between the start and the first paint.
+class PreparationApresPeinture : public QObject {
+public:
+    explicit PreparationApresPeinture(QWidget* splash) : QObject(splash) { splash->installEventFilter(this); }
+
+    bool eventFilter(QObject* cible, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            cible->removeEventFilter(this);
+            ServiceImages::instance().lancerPreparation();
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 Fenetres demarrer() {
     QCoreApplication::setApplicationName(QStringLiteral("Lunespiral"));
@@ -29,6 +51,8 @@ Fenetres demarrer() {
     f.splash = frmSplash = new TfrmSplash;
     f.principale = frmLunespiral = new TfrmLunespiral;
     f.dialogue = frmConfigurationChance = new TfrmConfigurationChance;
+
+    new PreparationApresPeinture(f.splash);
 
     TfrmSplash* splash = f.splash;
     TfrmLunespiral* principale = f.principale;

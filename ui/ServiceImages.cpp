@@ -5,10 +5,25 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include <cmath>
 
 namespace lunespiral {
+
+namespace {
+
+bool estOpaque(const QImage& image) {
+    if (image.format() != QImage::Format_ARGB32_Premultiplied) return false;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(ligne[x]) != 255) return false;
+    }
+    return true;
+}
+
+} // namespace
 
 ServiceImages& ServiceImages::instance() {
     static ServiceImages service;
@@ -51,6 +66,7 @@ QSvgRenderer* ServiceImages::rendu(const QString& nom) {
 void ServiceImages::viderCache() {
     pixmaps_.clear();
     rendus_.clear();
+    aPreparer_.clear();
 }
 
 bool ServiceImages::existe(const QString& nom) { return rendu(nom) != nullptr; }
@@ -61,18 +77,24 @@ QSize ServiceImages::tailleDesign(const QString& nom) {
 }
 
 QPixmap ServiceImages::image(const QString& nom, QSize tailleLogique, qreal ratioPixels) {
+    return imageRognee(nom, tailleLogique, 0, ratioPixels);
+}
+
+QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels) {
+    const QSize tailleLogique(tailleDessin.width(), tailleDessin.height() - std::max(0, rogneHaut));
     if (tailleLogique.isEmpty() || ratioPixels <= 0.0) return QPixmap();
 
-    const QString cle = QStringLiteral("%1@%2x%3@%4")
+    const QString cle = QStringLiteral("%1@%2x%3@%4-%5")
                             .arg(nom)
-                            .arg(tailleLogique.width())
-                            .arg(tailleLogique.height())
-                            .arg(ratioPixels);
+                            .arg(tailleDessin.width())
+                            .arg(tailleDessin.height())
+                            .arg(ratioPixels)
+                            .arg(rogneHaut);
     auto trouve = pixmaps_.constFind(cle);
     if (trouve != pixmaps_.constEnd()) return *trouve;
 
-    const QSize taillePixels(static_cast<int>(std::lround(tailleLogique.width() * ratioPixels)),
-                             static_cast<int>(std::lround(tailleLogique.height() * ratioPixels)));
+    const auto pixels = [ratioPixels](int logique) { return static_cast<int>(std::lround(logique * ratioPixels)); };
+    const QSize taillePixels(pixels(tailleLogique.width()), pixels(tailleLogique.height()));
     QImage dessin;
     if (QSvgRenderer* document = rendu(nom)) {
         dessin = QImage(taillePixels, QImage::Format_ARGB32_Premultiplied);
@@ -80,17 +102,42 @@ QPixmap ServiceImages::image(const QString& nom, QSize tailleLogique, qreal rati
         QPainter peintre(&dessin);
         peintre.setRenderHint(QPainter::Antialiasing);
         peintre.setRenderHint(QPainter::SmoothPixmapTransform);
-        // Pictures are stretched to their control, as the window design asks.
+        // Pictures are stretched to their control, as the window design asks; the cut rows
+        // fall above the image, so only what shows is drawn and kept.
         document->setAspectRatioMode(Qt::IgnoreAspectRatio);
-        document->render(&peintre, QRectF(QPointF(0, 0), QSizeF(taillePixels)));
+        const int haut = pixels(std::max(0, rogneHaut));
+        document->render(&peintre, QRectF(QPointF(0, -haut), QSizeF(taillePixels.width(), taillePixels.height() + haut)));
     } else {
         dessin = imageDeRemplacement(nom, taillePixels);
     }
 
-    QPixmap pixmap = QPixmap::fromImage(dessin);
+    // A picture without any transparent pixel is drawn onto the windows as a plain copy rather
+    // than blended pixel by pixel: premultiplied pixels that are all opaque are RGB32 pixels.
+    if (estOpaque(dessin)) dessin.reinterpretAsFormat(QImage::Format_RGB32);
+    // The image's pixels become the pixmap's without a copy.
+    QPixmap pixmap = QPixmap::fromImage(std::move(dessin));
     pixmap.setDevicePixelRatio(ratioPixels);
     pixmaps_.insert(cle, pixmap);
     return pixmap;
+}
+
+void ServiceImages::preparer(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels) {
+    aPreparer_.append({nom, tailleDessin, rogneHaut, ratioPixels});
+    if (preparationLancee_ && aPreparer_.size() == 1) QTimer::singleShot(0, [this] { preparerSuivante(); });
+}
+
+void ServiceImages::lancerPreparation() {
+    if (preparationLancee_) return;
+    preparationLancee_ = true;
+    if (!aPreparer_.isEmpty()) QTimer::singleShot(0, [this] { preparerSuivante(); });
+}
+
+void ServiceImages::preparerSuivante() {
+    if (aPreparer_.isEmpty()) return;
+    const Demande d = aPreparer_.takeFirst();
+    imageRognee(d.nom, d.taille, d.rogneHaut, d.ratio);
+    // One picture per turn of the event loop: a click waits for one drawing at most.
+    if (!aPreparer_.isEmpty()) QTimer::singleShot(0, [this] { preparerSuivante(); });
 }
 
 QImage ServiceImages::imageDeRemplacement(const QString& nom, QSize taillePixels) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -28,6 +29,18 @@ public:
     // crossed box bearing its name, so a gap shows on screen instead of stopping the program.
     QPixmap image(const QString& nom, QSize tailleLogique, qreal ratioPixels = 1.0);
 
+    // The picture drawn to tailleDessin and shown without its top `rogneHaut` logical rows: a
+    // pixmap of tailleDessin less those rows (the mosaic tiles hide the faces' numeral strip).
+    QPixmap imageRognee(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels = 1.0);
+
+    // Pictures the program will need soon, drawn one at a time while the event loop is idle
+    // once lancerPreparation() has been called (after the splash's first paint), so that the
+    // language choice and the first clicks find them ready. Asking for one before its turn
+    // simply draws it then.
+    void preparer(const QString& nom, QSize tailleDessin, int rogneHaut = 0, qreal ratioPixels = 1.0);
+    void lancerPreparation();
+    bool preparationEnAttente() const { return !aPreparer_.isEmpty(); }
+
     // Size the picture was drawn for (its viewBox); an empty size when it does not exist.
     QSize tailleDesign(const QString& nom);
 
@@ -45,6 +58,16 @@ private:
     ServiceImages();
 
     QSvgRenderer* rendu(const QString& nom);
+    void preparerSuivante();
+
+    struct Demande {
+        QString nom;
+        QSize taille;
+        int rogneHaut;
+        qreal ratio;
+    };
+    QList<Demande> aPreparer_;
+    bool preparationLancee_ = false;
     static QImage imageDeRemplacement(const QString& nom, QSize taillePixels);
 
     // One parsed document per picture; nullptr marks a missing or broken one.
