@@ -16,14 +16,13 @@ void dessinerBiseau(QPainter& p, QRect r, Panneau::Biseau b, int largeur) {
     if (b == Panneau::Biseau::Aucun) return;
     const QColor hautGauche = b == Panneau::Biseau::Releve ? clair : sombre;
     const QColor basDroite = b == Panneau::Biseau::Releve ? sombre : clair;
+    // One-pixel strips filled rather than lines stroked: the same pixels, drawn much faster.
     for (int i = 0; i < largeur; ++i) {
         const QRect c = r.adjusted(i, i, -i, -i);
-        p.setPen(hautGauche);
-        p.drawLine(c.topLeft(), c.topRight());
-        p.drawLine(c.topLeft(), c.bottomLeft());
-        p.setPen(basDroite);
-        p.drawLine(c.bottomLeft(), c.bottomRight());
-        p.drawLine(c.topRight(), c.bottomRight());
+        p.fillRect(c.left(), c.top(), c.width(), 1, hautGauche);
+        p.fillRect(c.left(), c.top(), 1, c.height(), hautGauche);
+        p.fillRect(c.left(), c.bottom(), c.width(), 1, basDroite);
+        p.fillRect(c.right(), c.top(), 1, c.height(), basDroite);
     }
 }
 

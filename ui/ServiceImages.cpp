@@ -121,8 +121,9 @@ QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int r
     return pixmap;
 }
 
-void ServiceImages::preparer(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels) {
-    aPreparer_.append({nom, tailleDessin, rogneHaut, ratioPixels});
+void ServiceImages::preparer(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels,
+                             Qt::AspectRatioMode proportions) {
+    aPreparer_.append({nom, tailleDessin, rogneHaut, ratioPixels, proportions});
     if (preparationLancee_ && aPreparer_.size() == 1) QTimer::singleShot(0, [this] { preparerSuivante(); });
 }
 
@@ -135,7 +136,9 @@ void ServiceImages::lancerPreparation() {
 void ServiceImages::preparerSuivante() {
     if (aPreparer_.isEmpty()) return;
     const Demande d = aPreparer_.takeFirst();
-    imageRognee(d.nom, d.taille, d.rogneHaut, d.ratio);
+    // The document is read here, not when the picture was asked for.
+    const QSize taille = d.proportions == Qt::IgnoreAspectRatio ? d.taille : tailleDesign(d.nom).scaled(d.taille, d.proportions);
+    imageRognee(d.nom, taille, d.rogneHaut, d.ratio);
     // One picture per turn of the event loop: a click waits for one drawing at most.
     if (!aPreparer_.isEmpty()) QTimer::singleShot(0, [this] { preparerSuivante(); });
 }

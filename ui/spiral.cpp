@@ -334,8 +334,9 @@ void TfrmLunespiral::FormCreate() {
     const QSize carte(largeurCarte_, hauteurCarte_);
     service.preparer(QStringLiteral("picFond"), carte, 0, ratio);
     for (int k = 1; k <= nbArcanes; ++k) service.preparer(imagesFaces_[k], carte, 0, ratio);
+    // The house view keeps each emblem's proportions, as ImageControle draws it.
     const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
-    for (int h = 1; h <= nbMaisons; ++h) service.preparer(imagesMaisons_[h], maison, 0, ratio);
+    for (int h = 1; h <= nbMaisons; ++h) service.preparer(imagesMaisons_[h], maison, 0, ratio, Qt::KeepAspectRatio);
     for (const char* nom : {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
                             "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
         const ImageControle* c = controle<ImageControle>(nom);
@@ -556,16 +557,18 @@ void TfrmLunespiral::DessinerEtoiles() {
     update();
 }
 
-void TfrmLunespiral::paintEvent(QPaintEvent*) {
+void TfrmLunespiral::paintEvent(QPaintEvent* e) {
     // Every repaint scatters a new field, unless one drawn by a completion is waiting.
     if (!etoilesAPeindre_) DessinerEtoiles();
     etoilesAPeindre_ = false;
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
-    for (const Etoile& e : etoiles_) {
-        p.setPen(e.couleur);
-        p.drawPoint(e.position); // a star at x = width or y = height falls just outside
-    }
+    const QRect zone = e->rect();
+    p.fillRect(zone, palette().color(QPalette::Window));
+    // Only the stars of the area being painted, each a one-pixel fill: the same pixels as a
+    // point drawn with a pen, without the pen's cost at every star.
+    for (const Etoile& etoile : etoiles_)
+        if (zone.contains(etoile.position)) // a star at x = width or y = height falls just outside
+            p.fillRect(QRect(etoile.position, QSize(1, 1)), etoile.couleur);
 }
 
 void TfrmLunespiral::AfficherInfo(const QString& texte) { panelInformations_->setText(texte); }
