@@ -8,11 +8,12 @@ PREFIX     ?= /usr/local
 
 # Everything building, running and testing needs on Debian 12.
 PAQUETS := cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core
+           xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core \
+           desktop-file-utils appstream groff-base dpkg-dev file
 
 CMAKE_OPTIONS ?=
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench install package clean
 
 all: build
 
@@ -63,6 +64,16 @@ bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DLUNESPIRAL_BENCH=ON -DLUNESPIRAL_TESTS=OFF $(CMAKE_OPTIONS)
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	@for b in $(BUILD_BENCH)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# The programs and their data files in $(PREFIX)/lib/lunespiral, links in $(PREFIX)/bin, the
+# desktop entry, metadata, icons and manual pages under $(PREFIX)/share. DESTDIR is honoured.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package of the same tree, under /usr, written into $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls -1 $(BUILD)/*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
