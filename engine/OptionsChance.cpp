@@ -2,8 +2,11 @@
 
 #include "Erreurs.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
+#include <chrono>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -54,18 +57,88 @@ void lireValeur(const MagasinReglages& magasin, const QString& nom, T& champ) {
     champ = static_cast<T>(v);
 }
 
+// True when Qt could read a value of the file as "@Variant(...)". Qt decodes such a value
+// through QDataStream, which trusts the element counts it finds and reserves memory for them:
+// a damaged count asks for gigabytes. The values are decoded roughly as Qt does (backslash
+// escapes, lines continued by a backslash) and searched anywhere; a false alarm only moves a
+// strange file aside.
+bool contientVariante(const QByteArray& octets) {
+    static const QByteArray motif = QByteArrayLiteral("@Variant(");
+    QByteArray decode;
+    decode.reserve(octets.size());
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        const char c = octets[i];
+        if (c != '\\' || i + 1 == octets.size()) {
+            decode += c;
+            continue;
+        }
+        const char s = octets[++i];
+        auto chiffres = [&](int base) {
+            unsigned valeur = 0;
+            while (i < octets.size()) {
+                const char h = octets[i];
+                const int v = h >= '0' && h <= '9'                ? h - '0'
+                              : base == 16 && h >= 'a' && h <= 'f' ? h - 'a' + 10
+                              : base == 16 && h >= 'A' && h <= 'F' ? h - 'A' + 10
+                                                                   : -1;
+                if (v < 0 || v >= base) break;
+                valeur = (valeur * static_cast<unsigned>(base) + static_cast<unsigned>(v)) & 0xFFFF;
+                ++i;
+            }
+            --i;
+            decode += valeur < 0x80 ? static_cast<char>(valeur) : '?';
+        };
+        if (s == '\n' || s == '\r') {
+            if (s == '\r' && i + 1 < octets.size() && octets[i + 1] == '\n') ++i;
+        } else if (s == 'x' || s == 'X') {
+            ++i;
+            chiffres(16);
+        } else if (s >= '0' && s <= '7') {
+            chiffres(8);
+        } else {
+            decode += s;
+        }
+    }
+    return decode.contains(motif);
+}
+
 } // namespace
 
-MagasinReglages::MagasinReglages(const QString& cleRegistre)
-    : reglages_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Ludicorium"),
-                                            QStringLiteral("LUNESPIRAL 2000"))),
-      cleRegistre_(cleRegistre) {}
+template <typename... Args>
+void MagasinReglages::ouvrir(const Args&... args) {
+    reglages_ = std::make_unique<QSettings>(args...);
+    // Opening only reads the file's bytes; Qt decodes the values at the first access.
+    const QString chemin = reglages_->fileName();
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly) || !contientVariante(f.readAll())) return;
+    f.close();
+    reglages_.reset();
+    const QString ecarte = chemin + QStringLiteral(".endommage");
+    QFile::remove(ecarte);
+    if (QFile::rename(chemin, ecarte)) {
+        avertissement_ = "Le fichier de réglages « " + QFileInfo(chemin).absoluteFilePath().toStdString() +
+                         " » était endommagé : il est mis de côté sous « " +
+                         QFileInfo(ecarte).fileName().toStdString() + " ».";
+    } else {
+        refuse_ = true;
+    }
+    reglages_ = std::make_unique<QSettings>(args...);
+}
 
-MagasinReglages::MagasinReglages(const QString& fichier, const QString& cleRegistre)
-    : reglages_(std::make_unique<QSettings>(fichier, QSettings::IniFormat)), cleRegistre_(cleRegistre) {}
+MagasinReglages::MagasinReglages(const QString& cleRegistre) : cleRegistre_(cleRegistre) {
+    ouvrir(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ludicorium"),
+           QStringLiteral("LUNESPIRAL 2000"));
+}
+
+MagasinReglages::MagasinReglages(const QString& fichier, const QString& cleRegistre) : cleRegistre_(cleRegistre) {
+    ouvrir(fichier, QSettings::IniFormat);
+}
 
 std::optional<QByteArray> MagasinReglages::lire(const QString& nom) const {
+    if (refuse_)
+        throw ErreurReglages("Réglage " + guillemets(nom) + " illisible : le fichier " +
+                             QFileInfo(reglages_->fileName()).absoluteFilePath().toStdString() +
+                             " est endommagé.");
     // The key path is the INI section, literally, backslashes and all.
     const QVariant valeur = reglages_->value(cleRegistre_ + '/' + nom);
     if (!valeur.isValid()) return std::nullopt;
@@ -76,12 +149,29 @@ std::optional<QByteArray> MagasinReglages::lire(const QString& nom) const {
 }
 
 void MagasinReglages::ecrire(const QString& nom, const QByteArray& octets) {
-    reglages_->setValue(cleRegistre_ + '/' + nom, octets);
+    enAttente_.emplace_back(cleRegistre_ + '/' + nom, octets);
 }
 
 void MagasinReglages::enregistrer(const QString& valeur) {
-    reglages_->sync();
-    if (reglages_->status() == QSettings::AccessError)
+    // QSettings waits for its lock file without end, and gives a lock left empty or unreadable
+    // by a process that died 30 seconds before calling it stale: the program would freeze. A
+    // lock already there is taken first with a short patience; one that cannot be taken even
+    // so makes the store unwritable for this save.
+    bool verrouille = false;
+    if (!refuse_) {
+        const QString nomVerrou = reglages_->fileName() + QStringLiteral(".lock");
+        if (QFileInfo::exists(nomVerrou) || QFileInfo(nomVerrou).isSymLink()) {
+            QLockFile verrou(nomVerrou);
+            verrou.setStaleLockTime(std::chrono::seconds(2));
+            verrouille = !verrou.tryLock(std::chrono::seconds(3));
+        }
+        if (!verrouille) {
+            for (const auto& [cle, octets] : enAttente_) reglages_->setValue(cle, octets);
+            reglages_->sync();
+        }
+    }
+    enAttente_.clear();
+    if (refuse_ || verrouille || reglages_->status() == QSettings::AccessError)
         throw ErreurReglages("Impossible d'enregistrer le réglage " + guillemets(valeur) + " : " +
                              QFileInfo(reglages_->fileName()).absoluteFilePath().toStdString() +
                              " ne peut pas être écrit.");
@@ -115,6 +205,7 @@ void sauverOptions(const OptionsChance& options, MagasinReglages& magasin) {
 
 void chargerOptions(OptionsChance& options, MagasinReglages& magasin) {
     std::vector<std::string> erreurs;
+    if (magasin.avertissement()) erreurs.push_back(*magasin.avertissement());
     bool illisible = false;
     auto lire = [&](const QString& nom, auto& champ, auto parDefaut) {
         try {

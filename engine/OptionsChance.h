@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace lunespiral {
 
@@ -34,16 +37,28 @@ public:
     // The raw bytes of a value; empty when the value is missing. A value that is not raw
     // binary data throws ErreurReglages naming it.
     std::optional<QByteArray> lire(const QString& nom) const;
+    // Kept aside until enregistrer(): QSettings would otherwise write it when destroyed, even
+    // after a refused save, and wait there for a lock that never goes.
     void ecrire(const QString& nom, const QByteArray& octets);
     // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be written.
     void enregistrer(const QString& valeur);
 
     QString fichier() const { return reglages_->fileName(); }
 
+    // Set when the file held a value Qt would decode as a serialized variant (only damage puts
+    // one there): the file was moved aside to "<file>.endommage" and the store starts afresh.
+    const std::optional<std::string>& avertissement() const { return avertissement_; }
+
 private:
     QString cle(const QString& nom) const { return cleRegistre_ + nom; }
+    template <typename... Args>
+    void ouvrir(const Args&... args);
     std::unique_ptr<QSettings> reglages_;
     QString cleRegistre_;
+    std::optional<std::string> avertissement_;
+    std::vector<std::pair<QString, QByteArray>> enAttente_;
+    // The damaged file could not be moved aside: it is neither read nor written.
+    bool refuse_ = false;
 };
 
 // The one options record of the process.
