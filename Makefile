@@ -77,3 +77,40 @@ package: build
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+
+# Fuzzing: the data-file loader, the settings store and the command line of lunespiral-tirage,
+# each for FUZZ_SECONDS, with libFuzzer (clang), AddressSanitizer and UndefinedBehaviorSanitizer.
+# Seeds: fuzz/corpus/<target>, plus the data files of the build; what the fuzzers learn stays
+# in $(BUILD_FUZZ)/corpus and is reused by the next run. A failing input lands in
+# $(BUILD_FUZZ)/artefacts and fails the target.
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+PAQUETS_FUZZ := clang libclang-rt-14-dev
+FUZZERS      := fuzz_donnees fuzz_reglages fuzz_arguments
+
+.PHONY: fuzz
+fuzz:
+	$(MAKE) deps PAQUETS="$(PAQUETS) $(PAQUETS_FUZZ)"
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
+	cmake --build $(BUILD) -j $(JOBS) --target lunespiral_donnees
+	CC=clang CXX=clang++ cmake -S fuzz -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@# Both data files of each language behind the header: flags, the pair file's length, a seed.
+	@mkdir -p $(BUILD_FUZZ)/graines/fuzz_donnees $(BUILD_FUZZ)/artefacts
+	@{ printf '\000\200\004\004\000\052\000\000\000'; cat $(BUILD)/bin/tbc $(BUILD)/bin/tbb; } \
+	    > $(BUILD_FUZZ)/graines/fuzz_donnees/complet-fr
+	@{ printf '\001\200\004\004\000\007\000\000\000'; cat $(BUILD)/bin/tbcus $(BUILD)/bin/tbbus; } \
+	    > $(BUILD_FUZZ)/graines/fuzz_donnees/complet-en
+	@# The temporary files go to memory when it can: QSettings syncs every file it writes.
+	@tmp=/dev/shm; [ -d $$tmp ] && [ -w $$tmp ] || tmp=$${TMPDIR:-/tmp}; \
+	for f in $(FUZZERS); do \
+	    mkdir -p $(BUILD_FUZZ)/corpus/$$f; \
+	    echo "== $$f, $(FUZZ_SECONDS) s"; \
+	    graines=; [ -d $(BUILD_FUZZ)/graines/$$f ] && graines=$(BUILD_FUZZ)/graines/$$f; \
+	    TMPDIR=$$tmp $(BUILD_FUZZ)/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	        -print_final_stats=1 -artifact_prefix=$(BUILD_FUZZ)/artefacts/ \
+	        $(BUILD_FUZZ)/corpus/$$f fuzz/corpus/$$f $$graines > $(BUILD_FUZZ)/$$f.log 2>&1; \
+	    code=$$?; \
+	    grep -E '^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units|^Done' $(BUILD_FUZZ)/$$f.log; \
+	    if [ $$code -ne 0 ]; then tail -n 60 $(BUILD_FUZZ)/$$f.log; echo "$$f failed: see $(BUILD_FUZZ)/artefacts"; exit 1; fi; \
+	done
