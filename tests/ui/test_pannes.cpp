@@ -1,0 +1,505 @@
+// Faults of the world around the program: data files, settings file and help file that are
+// missing, damaged or out of reach. Each start goes through the real windows as a user starts
+// the program (the splash, then "FRANCAIS"), against files prepared for the case; the program
+// must give its documented outcome and go on working, and the settings file must never be left
+// half-written or lost.
+
+#include "Application.h"
+#include "BoiteMessage.h"
+#include "Chaines.h"
+#include "Demarrage.h"
+#include "DonneesEssai.h"
+#include "Globales.h"
+#include "Hasard.h"
+#include "OptionsChance.h"
+#include "Textes.h"
+#include "VisionneuseAide.h"
+#include "fSplash.h"
+#include "mdlChance.h"
+#include "spiral.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTest>
+
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace lunespiral;
+
+namespace {
+
+const QString erreurEtendue = QStringLiteral("Erreur de vérification d'étendue");
+const QString erreurLecture = QStringLiteral("Lecture au delà de la fin de fichier");
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(octets), octets.size());
+}
+
+QByteArray octets(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QByteArray auHasard(qsizetype taille, unsigned graine) {
+    std::mt19937 g(graine);
+    QByteArray b(taille, '\0');
+    for (auto& c : b) c = static_cast<char>(g() & 0xFF);
+    return b;
+}
+
+} // namespace
+
+class TestPannes : public QObject {
+    Q_OBJECT
+
+    Fenetres f_;
+    QStringList boites_;
+    QTemporaryDir racine_;
+    int numero_ = 0;
+
+    // A directory of its own for each case.
+    QString nouveauDossier() {
+        const QString d = racine_.filePath(QString::number(++numero_));
+        QDir().mkpath(d);
+        return d + '/';
+    }
+
+    // A data directory with the French files (and the help file) as the build writes them.
+    QString donneesCompletes() {
+        const QString d = nouveauDossier();
+        ecrire(d + "tbb", octets(essai::contenuDomaines()));
+        ecrire(d + "tbc", octets(essai::contenuPaires()));
+        ecrire(d + "lunespfr.hlp",
+               "<html><head><title>Aide</title></head><body><p>Aide</p></body></html>");
+        return d;
+    }
+
+    // The settings store of the next start: $XDG_CONFIG_HOME/Ludicorium/LUNESPIRAL 2000.ini.
+    static QString fichierReglages(const QString& config) {
+        return config + "Ludicorium/LUNESPIRAL 2000.ini";
+    }
+
+    // The settings of a stopped run, as the next process finds them on disk. QSettings keeps
+    // the files it has seen in a process-wide cache, unsaved changes included: a copy under a
+    // new name is read from the disk afresh.
+    QString copieDe(const QString& config) {
+        const QString copie = nouveauDossier();
+        QDir().mkpath(copie + "Ludicorium");
+        if (QFile::exists(fichierReglages(config))) {
+            QFile::copy(fichierReglages(config), fichierReglages(copie));
+        }
+        return copie;
+    }
+
+    // A new run of the program, as far as one process allows: everything the program keeps
+    // for a run starts empty, then the windows are created and French is chosen.
+    void demarrerAvec(const QString& donnees, const QString& config) {
+        Textes::communs() = Textes();
+        optionsChance() = OptionsChance();
+        etatTirage() = EtatTirage();
+        langue = 0;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+        boites_.clear();
+        f_ = demarrer();
+        repertoireProgramme = donnees;
+        QTest::mouseClick(f_.splash->findChild<QPushButton*>("PanelStartFrench"), Qt::LeftButton);
+        QTRY_VERIFY(f_.principale->isVisible());
+        QTRY_VERIFY(f_.principale->findChild<Panneau*>("panelSelectionTirage")->isVisible());
+        QTest::qWait(1); // lets a message queued by the start show
+    }
+
+    void arreter() {
+        if (f_.principale) detruire(f_);
+    }
+
+    template <typename T> T* c(const char* nom) const {
+        T* w = f_.principale->findChild<T*>(QString::fromLatin1(nom));
+        if (!w) qFatal("no control %s", nom);
+        return w;
+    }
+
+    void cliquer(const char* nom) { QTest::mouseClick(c<QWidget>(nom), Qt::LeftButton); }
+
+    // Picks every card of the spread under way, in deck order.
+    void poserToutes(int compte) {
+        for (int d = 1, poses = 0; d <= 22 && poses < compte; ++d)
+            if (f_.principale->carteTalon(d)->isVisible() && !etatTirage().carteRetournee(d)) {
+                QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
+                ++poses;
+            }
+        QVERIFY(etatTirage().tirageTermine());
+    }
+
+    // The bohemian spread, to its end: it reads only pair texts, so it works whatever the
+    // domain file and the pair indexes hold.
+    // Random bytes hold control characters that the text box turns into line breaks: for them
+    // only the texts the box was given are compared.
+    void lectureDesBohemiens(bool texteAffiche = true) {
+        cliquer("imageTirageBohemiens");
+        QVERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
+        poserToutes(4);
+        const Memo* vue = c<Memo>("panelCentralBohemien");
+        QTRY_VERIFY(vue->isVisible());
+        const EtatTirage& e = etatTirage();
+        const TirageBohemiens& t = e.tirageBohemiens();
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(e.textesHorizons()[n],
+                     Textes::communs().paire(t.cartes[n], t.cartesAssociees[n]).texteFutur.texte());
+        if (texteAffiche) QCOMPARE(vue->texte(), versQString(e.textesHorizons()[t.horizonCourant]));
+    }
+
+    // After a failed spread: "Nouveau tirage..." brings the chooser back.
+    void nouveauTirage() {
+        cliquer("panelNouveauTirage");
+        QVERIFY(c<Panneau>("panelSelectionTirage")->isVisible());
+    }
+
+    // The options through the dialog, confirmed with OK.
+    void choisirOptions(int nombre, int minimum, int maximum) {
+        QTest::mouseClick(
+            f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"),
+            Qt::LeftButton);
+        QVERIFY(f_.dialogue->isVisible());
+        f_.dialogue->findChild<QScrollBar*>("scrollBarNombreNumeros")->setValue(nombre);
+        f_.dialogue->findChild<QScrollBar*>("scrollBarValeurMaximale")->setValue(maximum);
+        f_.dialogue->findChild<QScrollBar*>("ScrollBarValeurMinimale")->setValue(minimum);
+        QTest::mouseClick(f_.dialogue->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QVERIFY(!f_.dialogue->isVisible());
+        QVERIFY(f_.principale->isEnabled());
+    }
+
+    // A lock file as a process leaves it when it dies holding the lock: Qt's own format, with
+    // the process id of a process that has ended.
+    static void verrouAbandonne(const QString& fichier) {
+        const pid_t fils = ::fork();
+        if (fils == 0) ::_exit(0);
+        QVERIFY(fils > 0);
+        int etat = 0;
+        QCOMPARE(::waitpid(fils, &etat, 0), fils);
+        const QString modele = fichier + ".modele";
+        QByteArray contenu;
+        {
+            QLockFile verrou(modele);
+            QVERIFY(verrou.lock());
+            contenu = lire(modele);
+        }
+        QVERIFY(!contenu.isEmpty());
+        contenu = QByteArray::number(fils) + contenu.mid(contenu.indexOf('\n'));
+        ecrire(fichier + ".lock", contenu);
+    }
+
+private slots:
+    void init() {
+        BoiteMessage::observer([this](const QString& t) { boites_ << t; });
+        // Every box is answered (Yes, or OK) instead of waiting for a click.
+        BoiteMessage::reponsesSuivantes(std::deque<bool>(1000, true));
+    }
+
+    void cleanup() {
+        arreter();
+        BoiteMessage::reponsesSuivantes({});
+        BoiteMessage::observer(nullptr);
+    }
+
+    void fichiersDeDonneesManquants() {
+        demarrerAvec(nouveauDossier(), nouveauDossier());
+        QCOMPARE(boites_, QStringList());
+        // No pair file: every pair index is 0, so the cross stops at its first domain text.
+        cliquer("imageTirageEnCroix");
+        QCOMPARE(boites_, QStringList{erreurEtendue});
+        QVERIFY(!c<Memo>("superMemoPresent")->isVisible());
+        nouveauTirage();
+        lectureDesBohemiens();
+        for (int n = 1; n <= 4; ++n) QCOMPARE(etatTirage().textesHorizons()[n], std::string());
+        QCOMPARE(c<Memo>("panelCentralBohemien")->texte(), QString());
+    }
+
+    void unDossierALaPlaceDesFichiers() {
+        const QString d = nouveauDossier();
+        QVERIFY(QDir().mkpath(d + "tbb") && QDir().mkpath(d + "tbc"));
+        demarrerAvec(d, nouveauDossier());
+        QCOMPARE(boites_, QStringList());
+        cliquer("imageTirageEnCroix");
+        QCOMPARE(boites_, QStringList{erreurEtendue});
+        nouveauTirage();
+        lectureDesBohemiens();
+        QCOMPARE(c<Memo>("panelCentralBohemien")->texte(), QString());
+    }
+
+    void fichiersDeDonneesVides() {
+        const QString d = nouveauDossier();
+        ecrire(d + "tbb", {});
+        ecrire(d + "tbc", octets(essai::contenuPaires()));
+        demarrerAvec(d, nouveauDossier());
+        // The empty domain file stops loading at once: the pair file is not reached.
+        QCOMPARE(boites_, QStringList{erreurLecture});
+        QCOMPARE(Textes::communs().paire(1, 2).texteFutur.texte(), std::string());
+        cliquer("imageTirageEnCroix");
+        QCOMPARE(boites_, (QStringList{erreurLecture, erreurEtendue}));
+        nouveauTirage();
+        lectureDesBohemiens();
+    }
+
+    void unOctetDeMoins() {
+        const QString d = donneesCompletes();
+        std::string paires = essai::contenuPaires();
+        paires.pop_back();
+        ecrire(d + "tbc", octets(paires));
+        demarrerAvec(d, nouveauDossier());
+        QCOMPARE(boites_, QStringList{erreurLecture});
+        // Every complete record was read; only the last one, (22, 22), which no draw reaches,
+        // stays empty. Readings go on as usual.
+        QCOMPARE(Textes::communs().paire(22, 21).texteFutur.texte(),
+                 essai::textePaire(22, 21, 'f'));
+        QCOMPARE(Textes::communs().paire(22, 22).texteFutur.texte(), std::string());
+        cliquer("imageTirageEnCroix");
+        poserToutes(4);
+        QCOMPARE(boites_, QStringList{erreurLecture});
+        QTRY_VERIFY(c<Memo>("superMemoPresent")->isVisible());
+        const TirageCroix& t = etatTirage().tirageCroix();
+        QCOMPARE(c<Memo>("superMemoPresent")->texte().toStdString(),
+                 essai::textePaire(t.cartes[1], t.cartes[2], 'p'));
+    }
+
+    void fichiersPlusLongsQueNecessaire() {
+        const QString d = nouveauDossier();
+        ecrire(d + "tbb", octets(essai::contenuDomaines()) + auHasard(1000, 1));
+        ecrire(d + "tbc", octets(essai::contenuPaires()) + auHasard(544 * 3 + 7, 2));
+        demarrerAvec(d, nouveauDossier());
+        QCOMPARE(boites_, QStringList());
+        cliquer("imageTirageDixMaisons");
+        poserToutes(10);
+        QCOMPARE(boites_, QStringList());
+        const TirageMaisons& t = etatTirage().tirageMaisons();
+        QCOMPARE(etatTirage().textesMaisons()[5],
+                 essai::textePaire(t.cartes[5], t.cartesAssociees[5], 'f'));
+    }
+
+    void fichiersDeDonneesAuHasard() {
+        const QString d = nouveauDossier();
+        ecrire(d + "tbb", auHasard(122400, 3));
+        ecrire(d + "tbc", auHasard(263296, 4));
+        demarrerAvec(d, nouveauDossier());
+        QCOMPARE(boites_, QStringList());
+        // Random indexes are out of range: the application's handler shows the range error,
+        // and each failed spread can be left for another.
+        cliquer("imageTirageEnCroix");
+        QCOMPARE(boites_, QStringList{erreurEtendue});
+        nouveauTirage();
+        cliquer("imageTirageDixMaisons");
+        QCOMPARE(boites_, (QStringList{erreurEtendue, chaines.msgAbandon, erreurEtendue}));
+        nouveauTirage();
+        lectureDesBohemiens(false);
+        QCOMPARE(boites_.size(), 4);
+    }
+
+    void fichiersDeDonneesIllisibles() {
+        if (::geteuid() == 0) QSKIP("root reads files whatever their permissions");
+        const QString d = donneesCompletes();
+        QVERIFY(QFile::setPermissions(d + "tbc", {}));
+        demarrerAvec(d, nouveauDossier());
+        QCOMPARE(boites_, QStringList());
+        cliquer("imageTirageEnCroix");
+        QCOMPARE(boites_, QStringList{erreurEtendue});
+        nouveauTirage();
+        lectureDesBohemiens();
+    }
+
+    void aideManquante() {
+        const QString d = donneesCompletes();
+        QFile::remove(d + "lunespfr.hlp");
+        demarrerAvec(d, nouveauDossier());
+        cliquer("TSBAide");
+        QCOMPARE(boites_.size(), 1);
+        QVERIFY2(boites_.first().contains(d + "lunespfr.hlp"), qPrintable(boites_.first()));
+        // The program goes on: a reading, then the help once the file is there.
+        cliquer("imageTirageBohemiens");
+        poserToutes(4);
+        ecrire(d + "lunespfr.hlp",
+               "<html><head><title>Aide</title></head><body>Aide</body></html>");
+        cliquer("TSBAide");
+        QCOMPARE(boites_.size(), 1);
+        QTRY_VERIFY(VisionneuseAide::instance().isVisible());
+        VisionneuseAide::instance().close();
+    }
+
+    void reglagesManquantsPuisRedemarrage() {
+        const QString config = nouveauDossier();
+        demarrerAvec(donneesCompletes(), config);
+        QCOMPARE(boites_, QStringList());
+        QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
+        QVERIFY(lire(fichierReglages(config)).contains("optionMaxRange=@ByteArray(1\\0\\0\\0)"));
+        choisirOptions(8, 2, 30);
+        arreter();
+        demarrerAvec(donneesCompletes(), copieDe(config));
+        QCOMPARE(boites_, QStringList());
+        QCOMPARE(optionsChance(), (OptionsChance{1, 8, 2, 30}));
+    }
+
+    void reglagesEndommages_data() {
+        QTest::addColumn<QByteArray>("texte");
+        QTest::addColumn<QString>("message"); // part of the message at start, empty for silence
+        const QByteArray section = "[Software%5CLudicorium%5CLUNESPIRAL%202000%5C]\n";
+        static const char dechets[] = "\x00\xff\x13[[[=\n\xfe garbage ]]\n=\n";
+        QTest::newRow("garbage") << QByteArray(dechets, sizeof dechets - 1) << QString();
+        QTest::newRow("wrong type")
+            << section +
+                   "verif=@ByteArray(\\x1)\noptionNbNumerosDeLaChance=@ByteArray(\\b\\0\\0\\0)\n"
+                   "optionMinRange=5\noptionMaxRange=@ByteArray(\\x14\\0\\0\\0)\n"
+            << QStringLiteral("« optionMinRange » illisible");
+        QTest::newRow("too long")
+            << section +
+                   "verif=@ByteArray(\\x1\\0)\noptionNbNumerosDeLaChance=@ByteArray(\\b\\0\\0\\0)\n"
+                   "optionMinRange=@ByteArray(\\x2\\0\\0\\0)\noptionMaxRange=@ByteArray("
+                   "\\x14\\0\\0\\0\\0)\n"
+            << QStringLiteral("« verif » illisible");
+        QTest::newRow("out of range")
+            << section +
+                   "verif=@ByteArray(\\x1)\noptionNbNumerosDeLaChance=@ByteArray(\\v\\0\\0\\0)\n"
+                   "optionMinRange=@ByteArray(\\x2\\0\\0\\0)\noptionMaxRange=@ByteArray("
+                   "\\x14\\0\\0\\0)\n"
+            << QString();
+        QTest::newRow("serialized variant")
+            << section + "verif=@ByteArray(\\x1)\noptionMinRange=@Variant("
+                         "\\0\\0\\0\\t\\x65\\xa2\\xe4\\x52\\0)\n"
+            << QStringLiteral("endommagé");
+    }
+
+    void reglagesEndommages() {
+        QFETCH(QByteArray, texte);
+        QFETCH(QString, message);
+        const QString config = nouveauDossier();
+        QDir().mkpath(config + "Ludicorium");
+        ecrire(fichierReglages(config), texte);
+        demarrerAvec(donneesCompletes(), config);
+        if (message.isEmpty()) {
+            QCOMPARE(boites_.size(), boites_.isEmpty() ? 0 : 1);
+        } else {
+            QCOMPARE(boites_.size(), 1);
+            QVERIFY2(boites_.first().contains(message), qPrintable(boites_.first()));
+        }
+        // Readable values are kept, the others take their default; the record is usable.
+        QVERIFY(validerOptions(optionsChance()));
+        QCOMPARE(optionsChance().verif, std::uint8_t{1});
+        const OptionsChance enVigueur = optionsChance();
+        cliquer("imageTirageEnCroix");
+        poserToutes(4);
+        QVERIFY(!c<Panneau>("panelInformations")->text().isEmpty());
+        // The repaired file reads back whole: the next start is silent and finds the same options.
+        arreter();
+        demarrerAvec(donneesCompletes(), copieDe(config));
+        QCOMPARE(boites_, QStringList());
+        QCOMPARE(optionsChance(), enVigueur);
+    }
+
+    void reglagesEnLectureSeule() {
+        if (::geteuid() == 0) QSKIP("root writes read-only files");
+        const QString config = nouveauDossier();
+        demarrerAvec(donneesCompletes(), config);
+        choisirOptions(8, 2, 30);
+        arreter();
+        const QByteArray avant = lire(fichierReglages(config));
+        QVERIFY(QFile::setPermissions(fichierReglages(config), QFile::ReadOwner));
+        demarrerAvec(donneesCompletes(), config);
+        QCOMPARE(boites_, QStringList()); // reading needs no write
+        choisirOptions(3, 1, 10);
+        QCOMPARE(boites_.size(), 1);
+        QVERIFY(boites_.first().contains("ne peut pas être écrit"));
+        QCOMPARE(optionsChance(), (OptionsChance{1, 3, 1, 10})); // in force for this run
+        QCOMPARE(lire(fichierReglages(config)), avant);
+    }
+
+    void reglagesDansUnDossierImpossible() {
+        // A configuration directory that is a plain file: nothing can be created there, even by
+        // root.
+        const QString bloqueur = nouveauDossier() + "fichier";
+        ecrire(bloqueur, "pas un dossier");
+        demarrerAvec(donneesCompletes(), bloqueur + '/');
+        QCOMPARE(boites_.size(), 1);
+        QVERIFY2(boites_.first().contains("ne peut pas être écrit"), qPrintable(boites_.first()));
+        QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
+        // The program goes on with the defaults; a save from the dialog is refused the same way.
+        cliquer("imageTirageBohemiens");
+        poserToutes(4);
+        choisirOptions(4, 1, 20);
+        QCOMPARE(boites_.size(), 2);
+        QVERIFY(boites_.last().contains("ne peut pas être écrit"));
+        QCOMPARE(optionsChance(), (OptionsChance{1, 4, 1, 20}));
+        QCOMPARE(lire(bloqueur), QByteArray("pas un dossier"));
+    }
+
+    void unEnregistrementRateLaisseLeFichierIntact() {
+        const QString config = nouveauDossier();
+        demarrerAvec(donneesCompletes(), config);
+        choisirOptions(8, 2, 30);
+        const QByteArray avant = lire(fichierReglages(config));
+        // A file-size limit makes the write fail part-way, for root too.
+        rlimit ancienne{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &ancienne), 0);
+        const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit petite = ancienne;
+        petite.rlim_cur = 64;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &petite), 0);
+        choisirOptions(3, 1, 10);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &ancienne), 0);
+        std::signal(SIGXFSZ, ancienSignal);
+        QCOMPARE(boites_.size(), 1);
+        QVERIFY(boites_.first().contains("ne peut pas être écrit"));
+        QCOMPARE(lire(fichierReglages(config)), avant);
+        QCOMPARE(QDir(config + "Ludicorium").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"LUNESPIRAL 2000.ini"});
+        arreter();
+        demarrerAvec(donneesCompletes(), copieDe(config));
+        QCOMPARE(boites_, QStringList());
+        QCOMPARE(optionsChance(), (OptionsChance{1, 8, 2, 30}));
+    }
+
+    void verrouAbandonneParUnProcessusMort() {
+        const QString config = nouveauDossier();
+        QDir().mkpath(config + "Ludicorium");
+        verrouAbandonne(fichierReglages(config));
+        // A first start has to write the defaults through the lock.
+        QElapsedTimer chrono;
+        chrono.start();
+        demarrerAvec(donneesCompletes(), config);
+        QVERIFY2(chrono.elapsed() < 5000, qPrintable(QString::number(chrono.elapsed())));
+        QCOMPARE(boites_, QStringList());
+        QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
+        arreter();
+        // And a save from the dialog, through a lock left empty (its owner died between creating
+        // it and writing its name), survives a restart.
+        ecrire(fichierReglages(config) + ".lock", {});
+        demarrerAvec(donneesCompletes(), config);
+        chrono.restart();
+        choisirOptions(7, 5, 45);
+        QVERIFY2(chrono.elapsed() < 5000, qPrintable(QString::number(chrono.elapsed())));
+        QCOMPARE(boites_, QStringList());
+        arreter();
+        QVERIFY(!QFile::exists(fichierReglages(config) + ".lock"));
+        demarrerAvec(donneesCompletes(), copieDe(config));
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    Application app(argc, argv);
+    TestPannes t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_pannes.moc"
