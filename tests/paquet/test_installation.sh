@@ -73,6 +73,11 @@ for taille in 16 32 48 64 128 256; do
     dimensions=$(od -An -tu1 -j16 -N8 "$icone" | awk '{print $3*256+$4 "x" $7*256+$8}')
     [ "$dimensions" = "${taille}x${taille}" ] || echec "the ${taille}x${taille} icon is $dimensions"
 done
+# The metadata, the desktop entry and the icon, checked together as installed.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$racine" >"$travail/arbre.log" 2>&1 ||
+        { cat "$travail/arbre.log"; echec "appstreamcli validate-tree"; }
+fi
 
 # nobody's home does not exist: its own directories live in a temporary place it owns.
 utilisateur=$travail/nobody
