@@ -134,26 +134,41 @@ const EnregDomaine& Textes::domaine(int d, int ligne, int colonne, int variante)
 
 const EnregPaire& Textes::paire(int a, int b) const { return (*paires_)[a][b]; }
 
-std::string Textes::texteDomaine(int a, int b, Domaine d, int variante, Cote cote) const {
-    const EnregPaire& p = paire(a, b);
+namespace {
+
+const ChampTexte<255>& champDomaine(const Textes& t, int a, int b, Domaine d, int variante, Textes::Cote cote) {
+    const EnregPaire& p = t.paire(a, b);
     // Every index is checked by its table: a value out of range is a range error.
-    const EnregDomaine& e = domaine(d, p.ligne[d], p.colonne[d], variante);
-    return cote == Cote::Present ? e.textePresent.texte() : e.texteFutur.texte();
+    const EnregDomaine& e = t.domaine(d, p.ligne[d], p.colonne[d], variante);
+    return cote == Textes::Cote::Present ? e.textePresent : e.texteFutur;
+}
+
+// A composed text goes into the string that held the previous reading's, reusing its buffer:
+// once the first readings are made, composing allocates nothing.
+template <std::size_t N>
+void copier(const ChampTexte<N>& champ, std::string& cible) {
+    cible.assign(champ.octets.begin(), std::find(champ.octets.begin(), champ.octets.end(), '\0'));
+}
+
+} // namespace
+
+std::string Textes::texteDomaine(int a, int b, Domaine d, int variante, Cote cote) const {
+    return champDomaine(*this, a, b, d, variante, cote).texte();
 }
 
 void Textes::composerCroix(const TirageCroix& t, TextesCroix& textes) const {
     // The cross lists its domains as Projets, Amour, Santé, Relations personnelles.
     static constexpr Domaine ordre[nbDomainesCroix] = {Projets, Amour, Sante, RelationsPersonnelles};
     const auto& c = t.cartes;
-    textes.phraseGlobale = carte(c[5]).signification.texte();
-    textes.synthesePresent = paire(c[1], c[2]).textePresent.texte();
+    copier(carte(c[5]).signification, textes.phraseGlobale);
+    copier(paire(c[1], c[2]).textePresent, textes.synthesePresent);
     for (int i = 1; i <= nbDomainesCroix; ++i)
-        textes.domainesPresent[i] =
-            texteDomaine(c[1], c[2], ordre[i - 1], t.variantesPresent[i], Cote::Present);
-    textes.syntheseFutur = paire(c[3], c[4]).texteFutur.texte();
+        copier(champDomaine(*this, c[1], c[2], ordre[i - 1], t.variantesPresent[i], Cote::Present),
+               textes.domainesPresent[i]);
+    copier(paire(c[3], c[4]).texteFutur, textes.syntheseFutur);
     for (int i = 1; i <= nbDomainesCroix; ++i)
-        textes.domainesFutur[i] =
-            texteDomaine(c[3], c[4], ordre[i - 1], t.variantesFutur[i], Cote::Futur);
+        copier(champDomaine(*this, c[3], c[4], ordre[i - 1], t.variantesFutur[i], Cote::Futur),
+               textes.domainesFutur[i]);
 }
 
 void Textes::composerMaisons(const TirageMaisons& t, TextesMaisons& textes) const {
@@ -163,15 +178,16 @@ void Textes::composerMaisons(const TirageMaisons& t, TextesMaisons& textes) cons
         Projets, RelationsPersonnelles, 0, 0, Amour};
     for (int h = 1; h <= nbMaisons; ++h) {
         const int d = domaineDeLaMaison[h - 1];
-        textes[h] = d == 0 ? paire(t.cartes[h], t.cartesAssociees[h]).texteFutur.texte()
-                           : texteDomaine(t.cartes[h], t.cartesAssociees[h], static_cast<Domaine>(d),
-                                          t.variantes[h], Cote::Futur);
+        copier(d == 0 ? paire(t.cartes[h], t.cartesAssociees[h]).texteFutur
+                      : champDomaine(*this, t.cartes[h], t.cartesAssociees[h], static_cast<Domaine>(d),
+                                     t.variantes[h], Cote::Futur),
+               textes[h]);
     }
 }
 
 void Textes::composerBohemiens(const TirageBohemiens& t, TextesHorizons& textes) const {
     for (int n = 1; n <= nbHorizons; ++n)
-        textes[n] = paire(t.cartes[n], t.cartesAssociees[n]).texteFutur.texte();
+        copier(paire(t.cartes[n], t.cartesAssociees[n]).texteFutur, textes[n]);
 }
 
 } // namespace lunespiral
