@@ -111,6 +111,6 @@ fuzz:
 	        -print_final_stats=1 -artifact_prefix=$(BUILD_FUZZ)/artefacts/ \
 	        $(BUILD_FUZZ)/corpus/$$f fuzz/corpus/$$f $$graines > $(BUILD_FUZZ)/$$f.log 2>&1; \
 	    code=$$?; \
-	    grep -E '^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units|^Done' $(BUILD_FUZZ)/$$f.log; \
+	    grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::number_of_executed_units|^Done' $(BUILD_FUZZ)/$$f.log; \
 	    if [ $$code -ne 0 ]; then tail -n 60 $(BUILD_FUZZ)/$$f.log; echo "$$f failed: see $(BUILD_FUZZ)/artefacts"; exit 1; fi; \
 	done
