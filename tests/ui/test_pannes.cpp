@@ -387,7 +387,7 @@ private slots:
         ecrire(fichierReglages(config), texte);
         demarrerAvec(donneesCompletes(), config);
         if (message.isEmpty()) {
-            QCOMPARE(boites_.size(), boites_.isEmpty() ? 0 : 1);
+            QCOMPARE(boites_, QStringList());
         } else {
             QCOMPARE(boites_.size(), 1);
             QVERIFY2(boites_.first().contains(message), qPrintable(boites_.first()));
