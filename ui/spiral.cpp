@@ -227,9 +227,17 @@ void TfrmLunespiral::construireDesign() {
         parents.insert(w->objectName(), w);
     }
 
-    // Picture holders for the faces, the back and the houses: they carry names only.
-    for (int k = 1; k <= nbArcanes; ++k) imagesFaces_[k] = QStringLiteral("Image%1").arg(k);
-    for (int h = 1; h <= nbMaisons; ++h) imagesMaisons_[h] = QStringLiteral("imageMaison%1").arg(h);
+    // Picture holders for the faces, the back and the houses: never shown, they carry the
+    // pictures' names for the controls that show them (hidden, they render nothing).
+    QStringList porteurs{QStringLiteral("picFond")};
+    for (int k = 1; k <= nbArcanes; ++k) porteurs << (imagesFaces_[k] = QStringLiteral("Image%1").arg(k));
+    for (int h = 1; h <= nbMaisons; ++h) porteurs << (imagesMaisons_[h] = QStringLiteral("imageMaison%1").arg(h));
+    for (const QString& nom : porteurs) {
+        auto* porteur = new ImageControle(this);
+        porteur->setObjectName(nom);
+        porteur->setImage(nom);
+        porteur->hide();
+    }
     controle<ImageControle>("imageProjets")->setImage(QStringLiteral("imageProjets"));
     // The house emblems differ widely in shape (the coins are three times wider than high):
     // stretched into one box they would be distorted, so the view keeps their proportions.

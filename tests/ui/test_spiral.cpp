@@ -17,6 +17,8 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QRegularExpression>
+#include <QDate>
+#include <QLocale>
 #include <QScreen>
 #include <QTest>
 
@@ -146,6 +148,17 @@ private slots:
         }
         QCOMPARE(f_->width(), taille.width());
         QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
+        // Every control of the design is there under its design name, hidden unless the idle
+        // window shows it.
+        for (const char* nom : {"picFond", "Image1", "Image22", "imageMaison10", "imageProjets", "TSBAide",
+                                "panelDate", "panelInformations", "SuperPanelPresent", "memoFuturRelPerso",
+                                "imageSanteFutur", "panelPhraseGlobale", "memoPhraseGlobale", "panelCentralMaison",
+                                "imageMaisonCourante", "panelNomMaison", "panelPhraseMaison", "panelCentralBohemien",
+                                "panelSelectionTirage", "panelChooseTirage", "Panel3", "panelTirageDesBohemiens"})
+            QVERIFY2(f_->findChild<QWidget*>(nom), nom);
+        for (const char* nom : {"picFond", "Image7", "imageMaison4", "SuperPanelFutur", "panelCentralBohemien"})
+            QVERIFY2(!c<QWidget>(nom)->isVisibleTo(f_), nom);
+        QCOMPARE(c<Panneau>("panelDate")->text(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     }
 
     void chainesFrancaises() {
