@@ -31,6 +31,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -459,6 +460,7 @@ int piloter() {
           "<= 1.75 x bare", rssProgramme <= 1.75 * rssNu);
     ligne("main window paints in 1 s at rest", peinturesAuRepos, "", "after the readings", "0", peinturesAuRepos == 0);
     if (!avecX) std::printf("(xvfb-run not found: no xcb start-up figures)\n");
+    std::filesystem::remove_all(reglages);
     return 0;
 }
 
