@@ -50,44 +50,51 @@ std::string cp1252VersUtf8(std::string_view octets) {
     return sortie;
 }
 
+std::optional<char32_t> caractereUtf8(std::string_view utf8, std::size_t& position) {
+    std::size_t i = position;
+    if (i >= utf8.size()) return std::nullopt;
+    const auto premier = static_cast<unsigned char>(utf8[i++]);
+    char32_t u = 0;
+    int suite = 0;
+    if (premier < 0x80) {
+        u = premier;
+    } else if ((premier & 0xE0) == 0xC0) {
+        u = premier & 0x1F;
+        suite = 1;
+    } else if ((premier & 0xF0) == 0xE0) {
+        u = premier & 0x0F;
+        suite = 2;
+    } else if ((premier & 0xF8) == 0xF0) {
+        u = premier & 0x07;
+        suite = 3;
+    } else {
+        return std::nullopt;
+    }
+    for (int k = 0; k < suite; ++k) {
+        if (i >= utf8.size()) return std::nullopt;
+        const auto c = static_cast<unsigned char>(utf8[i++]);
+        if ((c & 0xC0) != 0x80) return std::nullopt;
+        u = (u << 6) | (c & 0x3F);
+    }
+    // Overlong forms would smuggle in characters by another spelling: refuse them.
+    static constexpr std::array<char32_t, 4> minimum = {0, 0x80, 0x800, 0x10000};
+    if (u < minimum[static_cast<std::size_t>(suite)]) return std::nullopt;
+    position = i;
+    return u;
+}
+
 std::optional<std::string> utf8VersCp1252(std::string_view utf8, std::size_t* positionErreur) {
     std::string sortie;
     sortie.reserve(utf8.size());
     std::size_t i = 0;
-    auto echec = [&](std::size_t position) -> std::optional<std::string> {
-        if (positionErreur) *positionErreur = position;
-        return std::nullopt;
-    };
     while (i < utf8.size()) {
         const std::size_t debut = i;
-        const auto premier = static_cast<unsigned char>(utf8[i++]);
-        char32_t u = 0;
-        int suite = 0;
-        if (premier < 0x80) {
-            u = premier;
-        } else if ((premier & 0xE0) == 0xC0) {
-            u = premier & 0x1F;
-            suite = 1;
-        } else if ((premier & 0xF0) == 0xE0) {
-            u = premier & 0x0F;
-            suite = 2;
-        } else if ((premier & 0xF8) == 0xF0) {
-            u = premier & 0x07;
-            suite = 3;
-        } else {
-            return echec(debut);
+        const auto u = caractereUtf8(utf8, i);
+        const auto octet = u ? versOctet(*u) : std::nullopt;
+        if (!octet) {
+            if (positionErreur) *positionErreur = debut;
+            return std::nullopt;
         }
-        for (int k = 0; k < suite; ++k) {
-            if (i >= utf8.size()) return echec(debut);
-            const auto c = static_cast<unsigned char>(utf8[i++]);
-            if ((c & 0xC0) != 0x80) return echec(debut);
-            u = (u << 6) | (c & 0x3F);
-        }
-        // Overlong forms would smuggle in characters by another spelling: refuse them.
-        static constexpr std::array<char32_t, 4> minimum = {0, 0x80, 0x800, 0x10000};
-        if (u < minimum[static_cast<std::size_t>(suite)]) return echec(debut);
-        const auto octet = versOctet(u);
-        if (!octet) return echec(debut);
         sortie += static_cast<char>(*octet);
     }
     return sortie;

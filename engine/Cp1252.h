@@ -20,6 +20,10 @@ std::string cp1252VersUtf8(std::string_view octets);
 std::optional<std::string> utf8VersCp1252(std::string_view utf8,
                                           std::size_t* positionErreur = nullptr);
 
+// The character that starts at `position` in `utf8`, moving `position` past it; empty (and
+// `position` unmoved) for a byte that starts no valid, shortest-form sequence.
+std::optional<char32_t> caractereUtf8(std::string_view utf8, std::size_t& position);
+
 // For texts written in our own sources, which are known to fit: throws std::logic_error
 // naming the text otherwise.
 std::string cp1252(std::string_view utf8);

@@ -48,31 +48,12 @@ bool estIgnoree(const LigneSource& ligne) {
 
 namespace {
 
-// The character that starts at `position` in valid-looking UTF-8, for the message.
+// The character that starts at `position`, for the message.
 std::string descriptionCaractere(const std::string& utf8, std::size_t position) {
-    const auto premier = static_cast<unsigned char>(utf8[position]);
-    int suite = 0;
-    char32_t u = premier;
-    if ((premier & 0xE0) == 0xC0) {
-        u = premier & 0x1F;
-        suite = 1;
-    } else if ((premier & 0xF0) == 0xE0) {
-        u = premier & 0x0F;
-        suite = 2;
-    } else if ((premier & 0xF8) == 0xF0) {
-        u = premier & 0x07;
-        suite = 3;
-    } else if (premier >= 0x80)
-        return "an invalid UTF-8 byte";
-    for (int k = 1; k <= suite; ++k) {
-        if (position + static_cast<std::size_t>(k) >= utf8.size())
-            return "an invalid UTF-8 sequence";
-        const auto c = static_cast<unsigned char>(utf8[position + static_cast<std::size_t>(k)]);
-        if ((c & 0xC0) != 0x80) return "an invalid UTF-8 sequence";
-        u = (u << 6) | (c & 0x3F);
-    }
+    const auto u = caractereUtf8(utf8, position);
+    if (!u) return "an invalid UTF-8 sequence";
     char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(u));
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*u));
     return std::string("the character ") + code;
 }
 
