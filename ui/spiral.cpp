@@ -769,8 +769,10 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
         }
         cartesTalon_[d]->move(gauche, haut);
     }
-    // 5.
+    // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
+    // shown by an OK after an abandoned reading are replaced here, and so is their description.
     AfficherInfo(type == TypeTirage::DixMaisons ? chaines.msgTirez10 : chaines.msgTirez4);
+    panelInfo_->setToolTip(QString());
     // 6.
     const bool fr = langue != langueAnglais;
     for (int d = 1; d <= nbArcanes; ++d) {
