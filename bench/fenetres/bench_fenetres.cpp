@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <valgrind/callgrind.h>
+
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -271,12 +273,18 @@ int roleActions(int argc, char** argv) {
     QWidget* aPeindre = p;
     // Two figures per action: handled and painted as the event loop paints it (only what the
     // action changed), and that plus the whole window repainted, the most a paint can cost.
-    auto mesurer = [&aPeindre](const char* nom, const std::function<void()>& action) {
+    // Under callgrind (--instr-atstart=no), LUNESPIRAL_BANC_PROFIL names the one action whose
+    // handling and painting are counted.
+    const QByteArray profil = qgetenv("LUNESPIRAL_BANC_PROFIL");
+    auto mesurer = [&aPeindre, &profil](const char* nom, const std::function<void()>& action) {
         pause(20);
+        const bool compter = profil == nom;
         QElapsedTimer t;
         t.start();
+        if (compter) CALLGRIND_START_INSTRUMENTATION;
         action();
         QCoreApplication::processEvents();
+        if (compter) CALLGRIND_STOP_INSTRUMENTATION;
         const qint64 boucle = t.nsecsElapsed();
         aPeindre->repaint();
         QCoreApplication::processEvents();
