@@ -9,25 +9,36 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace lunespiral {
 
 namespace {
 
-// The pictures the main window will need are drawn once the splash has been painted, while
-// the user reads it, and not before: nothing stands between the start and the first paint.
+// The main window's controls are made, and the pictures it will need drawn, once the splash
+// has been painted, while the user reads it: nothing stands between the start and the first
+// paint. The controls come first, on the turn of the event loop after that paint; the pictures
+// follow one per turn.
 class PreparationApresPeinture : public QObject {
 public:
-    explicit PreparationApresPeinture(QWidget* splash) : QObject(splash) { splash->installEventFilter(this); }
+    PreparationApresPeinture(QWidget* splash, TfrmLunespiral* principale) : QObject(splash), principale_(principale) {
+        splash->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* cible, QEvent* e) override {
         if (e->type() == QEvent::Paint) {
             cible->removeEventFilter(this);
-            ServiceImages::instance().lancerPreparation();
+            QTimer::singleShot(0, principale_, [principale = principale_] {
+                principale->terminerCreation();
+                ServiceImages::instance().lancerPreparation();
+            });
             deleteLater();
         }
         return false;
     }
+
+private:
+    TfrmLunespiral* principale_;
 };
 
 } // namespace
@@ -49,10 +60,10 @@ Fenetres demarrer() {
     // the main window's creation uses to load the lucky-number options.
     Fenetres f;
     f.splash = frmSplash = new TfrmSplash;
-    f.principale = frmLunespiral = new TfrmLunespiral;
+    f.principale = frmLunespiral = new TfrmLunespiral(nullptr, TfrmLunespiral::Creation::Differee);
     f.dialogue = frmConfigurationChance = new TfrmConfigurationChance;
 
-    new PreparationApresPeinture(f.splash);
+    new PreparationApresPeinture(f.splash, f.principale);
 
     TfrmSplash* splash = f.splash;
     TfrmLunespiral* principale = f.principale;

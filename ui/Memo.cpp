@@ -1,6 +1,7 @@
 #include "Memo.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextOption>
 
@@ -10,8 +11,10 @@ Memo::Memo(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::StyledPanel);
+    // A two-pixel frame, painted by event() as the sunken edge of a classic text box.
+    setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
+    setLineWidth(2);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -22,6 +25,24 @@ Memo::Memo(QWidget* parent) : QTextEdit(parent) {
     document()->setDefaultTextOption(option);
     document()->setDocumentMargin(2);
     viewport()->setCursor(Qt::ArrowCursor);
+}
+
+bool Memo::event(QEvent* e) {
+    // Only the frame is painted here (the text is the viewport's): grey and white outside,
+    // dark grey and light grey inside, each side a one-pixel fill. The same pixels stroked with
+    // pens cost several times more, and a completed reading paints a dozen boxes at once.
+    if (e->type() != QEvent::Paint) return QTextEdit::event(e);
+    QPainter p(this);
+    const QColor hautGauche[] = {QColor(128, 128, 128), QColor(64, 64, 64)};
+    const QColor basDroite[] = {QColor(255, 255, 255), QColor(212, 208, 200)};
+    for (int i = 0; i < 2; ++i) {
+        const QRect c = rect().adjusted(i, i, -i, -i);
+        p.fillRect(c.left(), c.top(), c.width(), 1, hautGauche[i]);
+        p.fillRect(c.left(), c.top(), 1, c.height(), hautGauche[i]);
+        p.fillRect(c.left(), c.bottom(), c.width(), 1, basDroite[i]);
+        p.fillRect(c.right(), c.top() + 1, 1, c.height() - 1, basDroite[i]);
+    }
+    return true;
 }
 
 void Memo::setTexte(const QString& texte) {
@@ -37,7 +58,10 @@ void Memo::setCouleurs(const QColor& fond, const QColor& texte) {
 }
 
 void Memo::setDefilement(bool barreVerticale) {
-    setVerticalScrollBarPolicy(barreVerticale ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // A text box with a scroll bar always shows it, greyed while the text fits, as classic text
+    // boxes do. The text keeps one width whatever its length: it is laid out once, not again
+    // when a longer text brings the bar in.
+    setVerticalScrollBarPolicy(barreVerticale ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void Memo::mousePressEvent(QMouseEvent* e) {

@@ -37,6 +37,8 @@ Panneau::Panneau(QWidget* parent) : QLabel(parent) {
 
 void Panneau::setCouleur(const QColor& couleur) {
     couleur_ = couleur;
+    // A panel covers its whole rectangle: what lies beneath it need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, couleur.alpha() == 255);
     update();
 }
 
@@ -112,5 +114,12 @@ void Panneau::keyPressEvent(QKeyEvent* e) {
     }
     QLabel::keyPressEvent(e);
 }
+
+// A panel looks the same with or without the focus: gaining or losing it (as when the window is
+// disabled under a dialog) repaints nothing, where QWidget would repaint the whole panel and
+// every control on it.
+void Panneau::focusInEvent(QFocusEvent* e) { e->accept(); }
+
+void Panneau::focusOutEvent(QFocusEvent* e) { e->accept(); }
 
 } // namespace lunespiral

@@ -16,15 +16,18 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QAccessible>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QShortcut>
 
@@ -165,17 +168,59 @@ int coteGlypheAide(const QToolButton* aide) { return std::max(16, std::min(aide-
 // ---------------------------------------------------------------------------------------------
 // Creation.
 
-TfrmLunespiral::TfrmLunespiral(QWidget* parent) : QWidget(parent) {
+TfrmLunespiral::TfrmLunespiral(QWidget* parent, Creation creation) : QWidget(parent) {
     setObjectName(QStringLiteral("frmLunespiral"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     frmLunespiral = this;
-    FormCreate();
+    timerDebut_ = new QTimer(this);
+    timerDebut_->setObjectName(QStringLiteral("timerDebut"));
+    timerDebut_->setSingleShot(true);
+    timerDebut_->setInterval(1);
+    connect(timerDebut_, &QTimer::timeout, this, &TfrmLunespiral::timerDebutTimer);
+    // 13. (of FormCreate) The options are read with the window, deferred or not. A store that
+    // cannot be read or written still leaves the program usable with the defaults; the message
+    // waits until the event loop runs so that it shows over the splash.
+    try {
+        MagasinReglages magasin(cleRegistre.isEmpty() ? cleRegistreParDefaut : cleRegistre);
+        chargerOptions(optionsChance(), magasin);
+    } catch (const ErreurReglages& e) {
+        const QString message = QString::fromUtf8(e.what());
+        QTimer::singleShot(0, this, [message] { BoiteMessage::information(nullptr, message); });
+    }
+    if (creation == Creation::Complete) terminerCreation();
+    // See eventFilter: the window's controls are not repainted when it is disabled or enabled.
+    qApp->installEventFilter(this);
+}
+
+bool TfrmLunespiral::eventFilter(QObject* objet, QEvent* e) {
+    // The window is disabled while the options or the about window are open, so that it takes
+    // no input. Its look does not change (its disabled colours are its normal ones), yet Qt
+    // would repaint every control on the way in and again on the way out: the whole screen,
+    // twice per dialog. That repaint is skipped; assistive technologies still hear of the change.
+    if (e->type() == QEvent::EnabledChange && objet->isWidgetType() && static_cast<QWidget*>(objet)->window() == this) {
+        if (objet == this) {
+            QAccessible::State etat;
+            etat.disabled = true;
+            QAccessibleStateChangeEvent changement(this, etat);
+            QAccessible::updateAccessibility(&changement);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(objet, e);
 }
 
 void TfrmLunespiral::construireDesign() {
     resize(800, 553);
     QPalette fond = palette();
     fond.setColor(QPalette::Window, QColor(0x00, 0x00, 0x40));
+    // Disabled while a dialog is open over it, and inactive while the dialog has the focus, the
+    // window keeps its colours meanwhile (and Qt need not repaint it for either change).
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = static_cast<QPalette::ColorRole>(r);
+        if (role == QPalette::NoRole) continue;
+        fond.setColor(QPalette::Disabled, role, fond.color(QPalette::Active, role));
+        fond.setColor(QPalette::Inactive, role, fond.color(QPalette::Active, role));
+    }
     setPalette(fond);
     setAutoFillBackground(false);
     setFont(policeDe({sans, 11, false}, font()));
@@ -269,10 +314,12 @@ void TfrmLunespiral::construireDesign() {
                     panelInfo_, panelCentralMaison_})
         p->setFocusPolicy(Qt::ClickFocus);
 
-    timerDebut_ = new QTimer(this);
-    timerDebut_->setObjectName(QStringLiteral("timerDebut"));
-    timerDebut_->setSingleShot(true);
-    timerDebut_->setInterval(1);
+}
+
+void TfrmLunespiral::terminerCreation() {
+    if (creationTerminee_) return;
+    creationTerminee_ = true;
+    FormCreate();
 }
 
 void TfrmLunespiral::FormCreate() {
@@ -307,20 +354,17 @@ void TfrmLunespiral::FormCreate() {
     margeCarte_ = arrondi(echelleX * 20);
 
     // 5.
-    controle<Panneau>("panelDate")->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    // The user's short date format; without a user locale (the "C" locale, whose short format
+    // spells the month and overflows the panel) the ISO form.
+    const QLocale ici = QLocale::system();
+    controle<Panneau>("panelDate")->setText(ici.language() == QLocale::C
+                                                ? QDate::currentDate().toString(Qt::ISODate)
+                                                : ici.toString(QDate::currentDate(), QLocale::ShortFormat));
 
     creerControlesDynamiques();
     relierEvenements();
 
-    // 13. A store that cannot be read or written still leaves the program usable with the
-    // defaults; the message waits until the event loop runs so that it shows over the splash.
-    try {
-        MagasinReglages magasin(cleRegistre.isEmpty() ? cleRegistreParDefaut : cleRegistre);
-        chargerOptions(optionsChance(), magasin);
-    } catch (const ErreurReglages& e) {
-        const QString message = QString::fromUtf8(e.what());
-        QTimer::singleShot(0, this, [message] { BoiteMessage::information(nullptr, message); });
-    }
+    // 13. The lucky-number options were read by the constructor.
 
     // 14.
     CalculerPositions();
@@ -431,7 +475,6 @@ void TfrmLunespiral::creerControlesDynamiques() {
 }
 
 void TfrmLunespiral::relierEvenements() {
-    connect(timerDebut_, &QTimer::timeout, this, &TfrmLunespiral::timerDebutTimer);
     connect(controle<QToolButton>("TSBAide"), &QToolButton::clicked, this, &TfrmLunespiral::TSBAideClick);
     connect(controle<QToolButton>("TSBAbout"), &QToolButton::clicked, this, &TfrmLunespiral::TSBAboutClick);
     connect(controle<QToolButton>("TSBIconify"), &QToolButton::clicked, this, &TfrmLunespiral::TSBIconifyClick);
@@ -562,7 +605,14 @@ void TfrmLunespiral::DessinerEtoiles() {
     // field again and again, repainting the whole window without end.
     if (testAttribute(Qt::WA_WState_InPaintEvent)) return;
     etoilesAPeindre_ = true;
-    update();
+    // The stars only show where no control covers the window: the panels that fill their whole
+    // rectangle are left out of the repaint, with everything inside them.
+    QRegion fond(rect());
+    for (QObject* enfant : children()) {
+        const auto* w = qobject_cast<QWidget*>(enfant);
+        if (w && !w->isWindow() && w->isVisible() && w->testAttribute(Qt::WA_OpaquePaintEvent)) fond -= w->geometry();
+    }
+    update(fond);
 }
 
 void TfrmLunespiral::paintEvent(QPaintEvent* e) {
@@ -585,6 +635,7 @@ void TfrmLunespiral::AfficherInfo(const QString& texte) { panelInformations_->se
 // Languages.
 
 void TfrmLunespiral::AppliquerLangue() {
+    terminerCreation();
     const bool fr = langue == langueFrancais;
     const bool en = langue == langueAnglais;
     if (!fr && !en) {
@@ -663,6 +714,7 @@ void TfrmLunespiral::AppliquerLegendes() {
 // Start-up and the bottom bar.
 
 void TfrmLunespiral::timerDebutTimer() {
+    terminerCreation();
     // 1. Once only.
     timerDebut_->stop();
     // 2. A data file that fails part-way is reported, and the window still comes up with
@@ -687,6 +739,15 @@ void TfrmLunespiral::timerDebutTimer() {
         aide->setIcon(glyphe);
         aide->setIconSize({cote, cote});
     }
+    // The design's face is narrower than the one standing in for it: a date that would be cut
+    // is written a little smaller instead. Measured here, not at creation, which comes before
+    // the splash's first paint and would load the font for nothing.
+    auto* date = controle<Panneau>("panelDate");
+    QFont police = date->font();
+    while (police.pixelSize() > 8 &&
+           QFontMetrics(police).horizontalAdvance(date->text()) > date->contentsRect().width() - 2)
+        police.setPixelSize(police.pixelSize() - 1);
+    date->setFont(police);
     // 5. Without a window manager maximising does not resize: take the screen's size first.
     if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
     showMaximized();

@@ -23,8 +23,17 @@ namespace lunespiral {
 class TfrmLunespiral : public QWidget {
     Q_OBJECT
 public:
-    // Creates the window hidden and runs FormCreate.
-    explicit TfrmLunespiral(QWidget* parent = nullptr);
+    // Complete: the window and all its controls are made at once. Differee: only the window,
+    // its start timer and the lucky-number options; the controls wait for terminerCreation().
+    enum class Creation { Complete, Differee };
+
+    // Creates the window hidden and runs FormCreate (now or, when deferred, later).
+    explicit TfrmLunespiral(QWidget* parent = nullptr, Creation creation = Creation::Complete);
+
+    // Makes the controls of a window created with Creation::Differee; does nothing the second
+    // time. Everything that uses the controls from outside calls it first.
+    void terminerCreation();
+    bool creationTerminee() const { return creationTerminee_; }
 
     // Layout.
     void CalculerPositions();
@@ -98,6 +107,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     void FormCreate();
@@ -148,6 +158,7 @@ private:
 
     QTimer* timerDebut_ = nullptr;
     QToolButton* sbNumeros_ = nullptr;
+    bool creationTerminee_ = false;
     QToolButton* sbConfiguration_ = nullptr;
     Panneau* panelInfo_ = nullptr;
     Panneau* panelInformations_ = nullptr;

@@ -6,6 +6,7 @@
 #include "Demarrage.h"
 #include "Globales.h"
 #include "Langue.h"
+#include "OptionsChance.h"
 #include "fSplash.h"
 #include "mdlChance.h"
 #include "spiral.h"
@@ -15,6 +16,21 @@
 #include <QTest>
 
 using namespace lunespiral;
+
+// Adds up the area painted in a window and everything in it.
+struct CompteurDePeintures : QObject {
+    qint64 aire = 0;
+    explicit CompteurDePeintures(QWidget* fenetre) {
+        fenetre->installEventFilter(this);
+        for (QWidget* w : fenetre->findChildren<QWidget*>()) w->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) aire += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
 
 class TestDemarrage : public QObject {
     Q_OBJECT
@@ -32,6 +48,17 @@ private slots:
         QVERIFY(repertoireProgramme.endsWith('/'));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Lunespiral"));
         QCOMPARE(langue, 0);
+        // The main window exists with its options read, but its controls wait for the splash
+        // to be on screen.
+        QVERIFY(!f_.principale->creationTerminee());
+        QVERIFY(!f_.principale->findChild<Panneau*>("panelChooseTirage"));
+        QVERIFY(validerOptions(optionsChance()));
+    }
+
+    void lesControlesSuiventLaPremierePeintureDuSplash() {
+        QTRY_VERIFY(f_.principale->creationTerminee());
+        QVERIFY(f_.principale->findChild<Panneau*>("panelChooseTirage"));
+        QVERIFY(!f_.principale->isVisible());
     }
 
     void leChoixDeLaLangueAmeneLaFenetrePrincipale() {
@@ -61,12 +88,21 @@ private slots:
     }
 
     void lesOptionsSOuvrentEtSeReferment() {
+        // Disabling the window under the dialog changes nothing on screen: only the pressed
+        // button and the focus leaving or coming back are repainted, never the whole window.
+        QCoreApplication::processEvents();
+        CompteurDePeintures peintures(f_.principale);
         QTest::mouseClick(f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"), Qt::LeftButton);
         QVERIFY(f_.dialogue->isVisible());
         QVERIFY(!f_.principale->isEnabled());
+        QVERIFY(!f_.principale->findChild<Memo*>("memoPhraseGlobale")->isEnabled());
+        QCoreApplication::processEvents();
         QTest::mouseClick(f_.dialogue->findChild<QPushButton*>("buttonAnnuler"), Qt::LeftButton);
         QVERIFY(!f_.dialogue->isVisible());
         QVERIFY(f_.principale->isEnabled());
+        QCoreApplication::processEvents();
+        const QSize taille = f_.principale->size();
+        QVERIFY2(peintures.aire < qint64(taille.width()) * taille.height() / 50, qPrintable(QString::number(peintures.aire)));
     }
 
     void fermerLaFenetrePrincipaleTermineLeProgramme() {
