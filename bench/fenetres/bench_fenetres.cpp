@@ -23,6 +23,7 @@
 
 #include <valgrind/callgrind.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -83,6 +84,10 @@ std::string executer(const std::vector<std::string>& arguments, std::map<std::st
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, tube[1], 1);
     posix_spawn_file_actions_addclose(&actions, tube[0]);
+    // Qt's warnings from a hundred child processes (no runtime directory, no raise() offscreen)
+    // would bury the table; LUNESPIRAL_BANC_BAVARD keeps them.
+    if (!std::getenv("LUNESPIRAL_BANC_BAVARD"))
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     std::vector<char*> argv;
     for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
