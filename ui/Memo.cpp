@@ -2,7 +2,10 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QApplication>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextOption>
 
 namespace lunespiral {
@@ -57,7 +60,25 @@ void Memo::setCouleurs(const QColor& fond, const QColor& texte) {
     setPalette(p);
 }
 
+namespace {
+
+// The scroll bar of a text box in the classic look of the box's sunken edge: flat grey, raised
+// arrow buttons and thumb. One style for all the boxes, kept until the application ends.
+QStyle* styleClassique() {
+    static QStyle* const style = [] {
+        QStyle* s = QStyleFactory::create(QStringLiteral("Windows"));
+        if (s) s->setParent(qApp);
+        return s;
+    }();
+    return style;
+}
+
+} // namespace
+
 void Memo::setDefilement(bool barreVerticale) {
+    if (barreVerticale) {
+        if (QStyle* style = styleClassique()) verticalScrollBar()->setStyle(style);
+    }
     // A text box with a scroll bar always shows it, greyed while the text fits, as classic text
     // boxes do. The text keeps one width whatever its length: it is laid out once, not again
     // when a longer text brings the bar in.
