@@ -616,6 +616,8 @@ void TfrmLunespiral::DessinerEtoiles() {
 }
 
 void TfrmLunespiral::paintEvent(QPaintEvent* e) {
+    // Texts waiting for their hidden boxes are laid out on the turn after this paint.
+    if (textesCroixEnAttente_) QTimer::singleShot(0, this, [this] { poserTextesCroix(); });
     // Every repaint scatters a new field, unless one drawn by a completion is waiting.
     if (!etoilesAPeindre_) DessinerEtoiles();
     etoilesAPeindre_ = false;
@@ -809,7 +811,10 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     // 3. The whole reading is drawn and composed now; picking only reveals it.
     EtatTirage& etat = etatTirage();
     etat.choisirTirage(type, Hasard::commun(), Textes::communs());
-    if (type == TypeTirage::EnCroix) afficherTextesCroix(etat.textesCroix());
+    // The cross's texts go into their boxes, still hidden, once this choice has been painted
+    // (see paintEvent): laying them out would take half the time of the choice. A completion
+    // that comes sooner (only a program picks five cards so fast) fills them itself.
+    textesCroixEnAttente_ = type == TypeTirage::EnCroix;
 
     // 4. The deck: a climbing and falling arc for the cross and the bohemian spread, a straight
     // row between the two rows of houses for the ten houses.
@@ -989,7 +994,14 @@ void TfrmLunespiral::afficherTextesCroix(const TextesCroix& t) {
     }
 }
 
+void TfrmLunespiral::poserTextesCroix() {
+    if (!textesCroixEnAttente_) return;
+    textesCroixEnAttente_ = false;
+    afficherTextesCroix(etatTirage().textesCroix());
+}
+
 void TfrmLunespiral::afficherResultatCroix() {
+    poserTextesCroix();
     panelPhraseGlobale_->show();
     controle<Memo>("superMemoPresent")->show();
     controle<Panneau>("SuperPanelPresent")->show();
@@ -1025,6 +1037,7 @@ void TfrmLunespiral::choisirMaison(int d) { AppelCliqueMain(d); }
 void TfrmLunespiral::choisirHorizon(int d) { AppelCliqueMain(d); }
 
 void TfrmLunespiral::effacerResultats() {
+    textesCroixEnAttente_ = false; // the texts of an abandoned cross are not wanted any more
     // 1.
     AfficherInfo(QString());
     panelInfo_->setToolTip(QString());

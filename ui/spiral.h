@@ -64,6 +64,7 @@ public:
 
     // The result views.
     void afficherTextesCroix(const TextesCroix& textes);
+    void poserTextesCroix(); // the chosen cross's texts, if not yet in their boxes
     void afficherResultatCroix();
     void afficherMaison(int h);
     void afficherHorizon(int n);
@@ -159,6 +160,7 @@ private:
     QTimer* timerDebut_ = nullptr;
     QToolButton* sbNumeros_ = nullptr;
     bool creationTerminee_ = false;
+    bool textesCroixEnAttente_ = false;
     QToolButton* sbConfiguration_ = nullptr;
     Panneau* panelInfo_ = nullptr;
     Panneau* panelInformations_ = nullptr;
