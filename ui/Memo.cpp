@@ -77,7 +77,13 @@ QStyle* styleClassique() {
 
 void Memo::setDefilement(bool barreVerticale) {
     if (barreVerticale) {
-        if (QStyle* style = styleClassique()) verticalScrollBar()->setStyle(style);
+        QScrollBar* barre = verticalScrollBar();
+        if (QStyle* style = styleClassique()) barre->setStyle(style);
+        // The classic groove is a light grey and white dither woven over the window colour:
+        // over the main window's night blue it would come out dark.
+        QPalette couleurs = barre->palette();
+        couleurs.setColor(QPalette::Window, couleurs.color(QPalette::Button));
+        barre->setPalette(couleurs);
     }
     // A text box with a scroll bar always shows it, greyed while the text fits, as classic text
     // boxes do. The text keeps one width whatever its length: it is laid out once, not again
