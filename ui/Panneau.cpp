@@ -1,5 +1,6 @@
 #include "Panneau.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -81,6 +82,11 @@ void Panneau::paintEvent(QPaintEvent* e) {
         else dessinerBiseau(p, r, interieur_, largeurBiseau_);
     }
     QLabel::paintEvent(e); // the caption (or picture) over the box
+    if (focusClavier_ && hasFocus()) {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.drawRect(contentsRect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void Panneau::mousePressEvent(QMouseEvent* e) {
@@ -115,11 +121,27 @@ void Panneau::keyPressEvent(QKeyEvent* e) {
     QLabel::keyPressEvent(e);
 }
 
-// A panel looks the same with or without the focus: gaining or losing it (as when the window is
+// Only a panel that acts as a button and was reached by the keyboard shows the focus, with the
+// dotted frame of a classic button. Otherwise gaining or losing the focus (as when the window is
 // disabled under a dialog) repaints nothing, where QWidget would repaint the whole panel and
 // every control on it.
-void Panneau::focusInEvent(QFocusEvent* e) { e->accept(); }
+void Panneau::focusInEvent(QFocusEvent* e) {
+    const Qt::FocusReason r = e->reason();
+    const bool clavier = (focusPolicy() & Qt::TabFocus) && (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
+                                                            r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason);
+    if (clavier != focusClavier_) {
+        focusClavier_ = clavier;
+        update();
+    }
+    e->accept();
+}
 
-void Panneau::focusOutEvent(QFocusEvent* e) { e->accept(); }
+void Panneau::focusOutEvent(QFocusEvent* e) {
+    if (focusClavier_) {
+        focusClavier_ = false;
+        update();
+    }
+    e->accept();
+}
 
 } // namespace lunespiral

@@ -48,6 +48,7 @@ private:
     Biseau interieur_ = Biseau::Aucun;
     int largeurBiseau_ = 1;
     bool appuiEnCours_ = false;
+    bool focusClavier_ = false; // reached by the keyboard: the focus mark shows
 };
 
 } // namespace lunespiral

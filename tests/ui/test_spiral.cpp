@@ -524,6 +524,17 @@ private slots:
         QCOMPARE(c<Memo>("panelCentralBohemien")->accessibleName(),
                  f_->etiquetteHorizon(etatTirage().tirageBohemiens().horizonCourant)->text());
 
+        // "Nouveau tirage" shows the focus when the keyboard brings it there, not after a click.
+        auto* nouveau = c<Panneau>("panelNouveauTirage");
+        f_->carteTalon(5)->setFocus(Qt::TabFocusReason);
+        const QImage sansFocus = nouveau->grab().toImage();
+        nouveau->setFocus(Qt::TabFocusReason);
+        QVERIFY(nouveau->grab().toImage() != sansFocus);
+        f_->carteTalon(5)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(nouveau->grab().toImage(), sansFocus);
+        nouveau->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(nouveau->grab().toImage(), sansFocus);
+
         // The usual copy keys put the reading on the clipboard, in the reading's language.
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(f_, Qt::Key_C, Qt::ControlModifier);
