@@ -1,7 +1,8 @@
 #pragma once
-// The start-up benchmark (bench/fenetres, docs/PERFORMANCE.md) sets LUNESPIRAL_MESURE_DEMARRAGE
-// to the monotonic clock, in nanoseconds, at which it started the process. A program watched
-// this way prints when main began and when its first window's first paint was done, relative
+// The start-up benchmark (bench/fenetres, docs/PERFORMANCE.md) builds its own copy of the
+// program with this hook (lunespiral_mesure) and sets LUNESPIRAL_MESURE_DEMARRAGE to the
+// monotonic clock, in nanoseconds, at which it started the process. A program watched this way
+// prints when main began and when its first window's first paint was done, relative
 // to that, with its peak memory, and ends. The program and the bare Qt yardstick share it so
 // that both are measured alike; nothing else reads the variable. Header only: the yardstick
 // links nothing of ours.

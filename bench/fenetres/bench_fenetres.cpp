@@ -143,7 +143,7 @@ struct Demarrage {
 void mesurerDemarrages(const std::string& plateforme, std::map<std::string, Demarrage>& resultats) {
     const std::string dossier = dossierProgramme();
     const std::pair<std::string, std::string> programmes[] = {{"nu", dossier + "nu_qt_fenetre"},
-                                                              {"programme", dossier + "lunespiral"}};
+                                                              {"programme", dossier + "lunespiral_mesure"}};
     // One untimed start each, so that both find their libraries in the page cache.
     for (const auto& [nom, chemin] : programmes) executer({chemin}, {{"QT_QPA_PLATFORM", plateforme}}, true);
     for (int i = 0; i < nbProcessus; ++i)
