@@ -45,7 +45,6 @@ private:
 
 Fenetres demarrer() {
     QCoreApplication::setApplicationName(QStringLiteral("Lunespiral"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Lunespiral"));
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.ludicorium.Lunespiral"));
     // The splash is hidden most of the time: the program ends when it closes, not when the
     // last visible window does.

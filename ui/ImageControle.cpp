@@ -92,6 +92,12 @@ void ImageControle::mousePressEvent(QMouseEvent* e) {
     QWidget::mousePressEvent(e);
 }
 
+void ImageControle::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click clicks nothing: after the first click laid a card, or
+    // chose a spread, the picture under the mouse is another one, which the user never chose.
+    e->accept();
+}
+
 void ImageControle::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && appuiEnCours_) {
         appuiEnCours_ = false;
@@ -129,15 +135,23 @@ void ImageControle::allerAuVoisin(bool suivant) {
     } while (w && w != this);
 }
 
+void ImageControle::prendreFocusClavier() {
+    focusClavier_ = true;
+    setFocus(Qt::TabFocusReason);
+    update();
+}
+
 void ImageControle::focusInEvent(QFocusEvent* e) {
-    focusClavier_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
-                    e->reason() == Qt::ShortcutFocusReason || e->reason() == Qt::OtherFocusReason;
+    // A window coming back to the front gives the focus back as it was, mark included.
+    if (e->reason() != Qt::ActiveWindowFocusReason)
+        focusClavier_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
+                        e->reason() == Qt::ShortcutFocusReason || e->reason() == Qt::OtherFocusReason;
     update();
     QWidget::focusInEvent(e);
 }
 
 void ImageControle::focusOutEvent(QFocusEvent* e) {
-    focusClavier_ = false;
+    if (e->reason() != Qt::ActiveWindowFocusReason) focusClavier_ = false;
     update();
     QWidget::focusOutEvent(e);
 }

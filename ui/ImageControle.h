@@ -23,6 +23,11 @@ public:
     // Draw the picture at its own proportions, centred, instead of stretching it to the control.
     void setGarderProportions(bool garder);
 
+    // Takes the keyboard focus with its focus mark, as if reached by Tab, even while the window
+    // is not yet active.
+    void prendreFocusClavier();
+    bool focusClavier() const { return focusClavier_; }
+
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
 
@@ -34,6 +39,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;

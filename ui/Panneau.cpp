@@ -107,8 +107,10 @@ void Panneau::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void Panneau::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click is not a second click: Qt would otherwise hand it to
+    // mousePressEvent and the release after it would click again.
     if (e->button() == Qt::LeftButton) emit doubleClique();
-    QLabel::mouseDoubleClickEvent(e);
+    e->accept();
 }
 
 void Panneau::keyPressEvent(QKeyEvent* e) {

@@ -332,6 +332,9 @@ void TfrmLunespiral::FormCreate() {
     echelle_ = echelleFenetrePrincipale(taille.width(), taille.height(), ppp);
     mettreAEchelle(this, echelle_);
     hauteurPanelInfo_ = panelInfo_->height();
+    // Texts shrink to fit their boxes, down to what can still be read on this screen.
+    const int tailleLisible = taille.width() >= 1024 ? 11 : 9;
+    for (Memo* m : findChildren<Memo*>()) m->setTailleMinimale(tailleLisible);
     // The help glyph is drawn when the window is first shown (timerDebutTimer), not here:
     // creation comes before the splash's first paint.
     hauteurPhraseGlobale_ = panelPhraseGlobale_->height();
@@ -558,9 +561,9 @@ void TfrmLunespiral::CalculerPositions() {
                             "memoPresentRelPerso", "superMemoFutur", "memoFuturProjets", "memoFuturAmour",
                             "memoFuturSante", "memoFuturRelPerso"}) {
         Memo* m = controle<Memo>(nom);
-        QFont f = m->font();
+        QFont f = m->policeDessin();
         f.setPointSize(points);
-        m->setFont(f);
+        m->setPoliceDessin(f);
     }
 }
 
@@ -757,6 +760,9 @@ void TfrmLunespiral::timerDebutTimer() {
     AppliquerLegendes();
     // 7.
     panelSelectionTirage_->show();
+    // Enter or Space chooses the cross straight away; the arrows and Tab go on from there.
+    activateWindow();
+    controle<ImageControle>("imageTirageEnCroix")->prendreFocusClavier();
     if (erreur) BoiteMessage::information(this, *erreur);
 }
 
@@ -838,7 +844,7 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
     AfficherInfo(type == TypeTirage::DixMaisons ? chaines.msgTirez10 : chaines.msgTirez4);
-    panelInfo_->setToolTip(QString());
+    panelInformations_->setToolTip(QString());
     // 6.
     const bool fr = langue != langueAnglais;
     for (int d = 1; d <= nbArcanes; ++d) {
@@ -1040,7 +1046,7 @@ void TfrmLunespiral::effacerResultats() {
     textesCroixEnAttente_ = false; // the texts of an abandoned cross are not wanted any more
     // 1.
     AfficherInfo(QString());
-    panelInfo_->setToolTip(QString());
+    panelInformations_->setToolTip(QString());
     // 2.
     sbNumeros_->hide();
     sbNumeros_->setChecked(false);
@@ -1091,7 +1097,9 @@ void TfrmLunespiral::SBNumerosDeLaChanceClick() {
         const auto numeros = tirerNumerosChance(Hasard::commun(), o.optionNbNumerosDeLaChance, o.optionMinRange,
                                                 o.optionMaxRange, etat.cartesDuTirageCourant());
         AfficherInfo(QString::fromStdString(texteNumerosChance(numeros)));
-        panelInfo_->setToolTip(versQString(descriptionNumerosChance(langue, o.optionNbNumerosDeLaChance,
+        // The field's own hint: on the bar, Qt would show it over the date and "Nouveau
+        // tirage" too, which have none of their own.
+        panelInformations_->setToolTip(versQString(descriptionNumerosChance(langue, o.optionNbNumerosDeLaChance,
                                                                    o.optionMinRange, o.optionMaxRange)));
         return;
     }
@@ -1101,7 +1109,7 @@ void TfrmLunespiral::SBNumerosDeLaChanceClick() {
     case TypeTirage::Bohemiens: AfficherInfo(chaines.msgCliquezCarte); break;
     case TypeTirage::Aucun: break;
     }
-    panelInfo_->setToolTip(QString());
+    panelInformations_->setToolTip(QString());
 }
 
 void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {

@@ -344,7 +344,7 @@ class TestEndurance : public QObject {
             QVERIFY2(vus.insert(n).second, qPrintable(texte));
         }
         QCOMPARE(int(vus.size()), std::min(o.optionNbNumerosDeLaChance, o.optionMaxRange - o.optionMinRange + 1));
-        QCOMPARE(c<Panneau>("panelInfo")->toolTip(),
+        QCOMPARE(c<Panneau>("panelInformations")->toolTip(),
                  versQString(descriptionNumerosChance(langue, o.optionNbNumerosDeLaChance, o.optionMinRange,
                                                       o.optionMaxRange)));
     }
@@ -417,7 +417,7 @@ class TestEndurance : public QObject {
             QVERIFY(!p->SBNumerosDeLaChance()->isVisible());
             vues(false, false, false);
             QCOMPARE(c<Panneau>("panelInformations")->text(), maisons ? chaines.msgTirez10 : chaines.msgTirez4);
-            QVERIFY2(c<Panneau>("panelInfo")->toolTip().isEmpty(), "the numbers' description outlives them");
+            QVERIFY2(c<Panneau>("panelInformations")->toolTip().isEmpty(), "the numbers' description outlives them");
             for (int n = 1; n <= 10; ++n) {
                 QCOMPARE(p->etiquetteNom(n)->isVisible(), n <= posees);
                 QCOMPARE(p->etiquetteMaison(n)->isVisible(), maisons && n <= posees);
@@ -437,7 +437,7 @@ class TestEndurance : public QObject {
             verifierNumeros(info);
         } else {
             QCOMPARE(info, croix ? QString() : maisons ? chaines.msgCliquezMaison : chaines.msgCliquezCarte);
-            QVERIFY(c<Panneau>("panelInfo")->toolTip().isEmpty());
+            QVERIFY(c<Panneau>("panelInformations")->toolTip().isEmpty());
         }
         if (croix) {
             const TextesCroix& t = e.textesCroix();

@@ -21,9 +21,11 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -141,7 +143,7 @@ private slots:
             QCOMPARE(f_->hauteurCarte(), 211);
             QCOMPARE(f_->ecartCarte(), 4);
             QCOMPARE(f_->margeCarte(), 26);
-        } else {
+        } else if (ecran() == "1920x1080") {
             QCOMPARE(f_->largeurCarte(), 216);
             QCOMPARE(f_->hauteurCarte(), 297);
             QCOMPARE(f_->width(), 1920);
@@ -188,6 +190,9 @@ private slots:
         QVERIFY(!f_->timerDebut()->isActive());
         QCOMPARE(f_->windowTitle(), QStringLiteral("LUNESPIRAL 2000"));
         QVERIFY(c<Panneau>("panelSelectionTirage")->isVisible());
+        // The keyboard works at once: the cross's emblem has the focus, and shows it.
+        QTRY_VERIFY(c<ImageControle>("imageTirageEnCroix")->hasFocus());
+        QVERIFY(c<ImageControle>("imageTirageEnCroix")->focusClavier());
         // Without a window manager the window takes the screen's size by itself.
         QCOMPARE(f_->geometry(), f_->screen()->geometry());
         for (int i = 1; i <= 10; ++i)
@@ -244,7 +249,16 @@ private slots:
         QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
         QVERIFY(f_->SBNumerosDeLaChance()->isChecked());
         QVERIFY(c<Panneau>("panelInformations")->text().contains(" - "));
-        QCOMPARE(c<Panneau>("panelInfo")->toolTip(), QStringLiteral("Vos 6 numéros de la chance de 1 à 49"));
+        QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Vos 6 numéros de la chance de 1 à 49"));
+        // Only the information field describes them: the date and "Nouveau tirage", which have no
+        // hint of their own, show none (Qt would show a parent's).
+        for (const char* nom : {"panelDate", "panelNouveauTirage"}) {
+            QToolTip::hideText();
+            QWidget* w = c<QWidget>(nom);
+            QHelpEvent survol(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(w, &survol);
+            QVERIFY2(!QToolTip::isVisible(), nom);
+        }
         QVERIFY(f_->nbEtoiles() >= 201 && f_->nbEtoiles() <= 700);
         // A complete cross ignores every click.
         const auto graine = Hasard::commun().graine;
@@ -261,7 +275,7 @@ private slots:
         QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
         QVERIFY(!f_->SBNumerosDeLaChance()->isChecked());
         QCOMPARE(c<Panneau>("panelInformations")->text(), QString());
-        QCOMPARE(c<Panneau>("panelInfo")->toolTip(), QString());
+        QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QString());
         Horloge::remplacer({});
     }
 
@@ -313,6 +327,90 @@ private slots:
         if (ecran() == "1920x1080") QCOMPARE(bande, 931);
     }
 
+    // Every text of the shipped data files, in each box that can show it, is read whole: it
+    // shrinks to fit, and scrolls only when even the smallest legible size would not hold it.
+    void toutLeTexteSeLit() {
+        const std::string repertoire = REPERTOIRE_DONNEES_CONSTRUITES;
+        struct Boite {
+            const char* nom;
+            std::function<std::vector<std::string>(const Textes&)> textes;
+        };
+        auto paires = [](Textes::Cote cote) {
+            return [cote](const Textes& t) {
+                std::vector<std::string> v;
+                for (int a = 1; a <= 22; ++a)
+                    for (int b = 1; b <= 22; ++b)
+                        if (a != b) {
+                            const EnregPaire& p = t.paire(a, b);
+                            v.push_back(cote == Textes::Cote::Present ? p.textePresent.texte() : p.texteFutur.texte());
+                        }
+                return v;
+            };
+        };
+        auto domaines = [](Textes::Cote cote) {
+            return [cote](const Textes& t) {
+                std::vector<std::string> v;
+                for (int d = 1; d <= 4; ++d)
+                    for (int l = 1; l <= 4; ++l)
+                        for (int c = 1; c <= 3; ++c)
+                            for (int k = 1; k <= 5; ++k) {
+                                const EnregDomaine& e = t.domaine(d, l, c, k);
+                                v.push_back(cote == Textes::Cote::Present ? e.textePresent.texte() : e.texteFutur.texte());
+                            }
+                return v;
+            };
+        };
+        auto significations = [](const Textes& t) {
+            std::vector<std::string> v;
+            for (int c = 1; c <= 22; ++c) v.push_back(t.carte(c).signification.texte());
+            return v;
+        };
+        // The four domain boxes of one side share their size and font: one of each side stands
+        // for them.
+        const Boite boites[] = {
+            {"superMemoPresent", paires(Textes::Cote::Present)},
+            {"superMemoFutur", paires(Textes::Cote::Futur)},
+            {"memoPresentProjets", domaines(Textes::Cote::Present)},
+            {"memoFuturProjets", domaines(Textes::Cote::Futur)},
+            {"memoPhraseGlobale", significations},
+            {"panelPhraseMaison", domaines(Textes::Cote::Futur)},
+            {"panelPhraseMaison", paires(Textes::Cote::Futur)},
+            {"panelCentralBohemien", paires(Textes::Cote::Futur)},
+        };
+        f_->CalculerPositions();
+        int defilent = 0, textes = 0;
+        qreal plusPetite = 1000;
+        for (int l : {1, 2}) {
+            Textes t;
+            t.chargerTextes(l, repertoire);
+            for (const Boite& b : boites) {
+                Memo* m = c<Memo>(b.nom);
+                const qreal dessin = m->policeDessin().pixelSize() > 0
+                                         ? m->policeDessin().pixelSize()
+                                         : m->policeDessin().pointSizeF() * m->logicalDpiY() / 72.0;
+                for (const std::string& texte : b.textes(t)) {
+                    QVERIFY(!texte.empty());
+                    m->setTexte(versQString(texte));
+                    ++textes;
+                    QVERIFY(m->tailleAffichee() <= dessin);
+                    plusPetite = std::min(plusPetite, m->tailleAffichee());
+                    if (m->defile()) {
+                        ++defilent;
+                        qInfo("%s scrolls: %s", b.nom, texte.c_str());
+                    } else {
+                        // Whole: the laid-out text ends inside the box.
+                        QVERIFY2(m->document()->size().height() <= m->contentsRect().height() ||
+                                     m->document()->textWidth() <= 0,
+                                 b.nom);
+                    }
+                }
+                m->setTexte(QString());
+            }
+        }
+        qInfo("%s: %d texts, %d scroll, smallest size %.1f px", qPrintable(ecran()), textes, defilent, plusPetite);
+        if (ecran() != "800x600") QCOMPARE(defilent, 0);
+    }
+
     void abandonEtReprise() {
         // No: the reading stays as it is.
         BoiteMessage::reponsesSuivantes({false});
@@ -336,6 +434,23 @@ private slots:
         boites_.clear();
         f_->panelNouveauTirageClick();
         QVERIFY(boites_.isEmpty());
+    }
+
+    // The second press of a double click is no second click. Through the window, at the place
+    // the user points at: on the chooser it starts the spread and lays nothing; on the fan it
+    // lays the card under the mouse, and that one only, although another lies there after it.
+    void unDoubleClicNeVautQuUnClic() {
+        QWindow* fenetre = f_->windowHandle();
+        auto centre = [this](QWidget* w) { return w->mapTo(f_, w->rect().center()); };
+        QTest::mouseDClick(fenetre, Qt::LeftButton, {}, centre(c<Panneau>("panelTirageDesBohemiens")));
+        QTRY_VERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
+        QCOMPARE(etatTirage().nbCartesPosees(), 0);
+        const QPoint surLaCarte = centre(f_->carteTalon(22));
+        QCOMPARE(f_->childAt(surLaCarte), f_->carteTalon(22));
+        QTest::mouseDClick(fenetre, Qt::LeftButton, {}, surLaCarte);
+        QCOMPARE(etatTirage().nbCartesPosees(), 1);
+        QCOMPARE(etatTirage().emplacementDeCarte(TypeTirage::Bohemiens, 22), 1);
+        nouveauTirage();
     }
 
     void lectureEnDixMaisonsEnAnglais() {
@@ -376,7 +491,7 @@ private slots:
         }
         // The numbers button, pressed then released, puts the prompt back.
         QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
-        QCOMPARE(c<Panneau>("panelInfo")->toolTip(), QStringLiteral("Your 6 lucky numbers from 1 to 49"));
+        QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Your 6 lucky numbers from 1 to 49"));
         QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->text(), chaines.msgCliquezMaison);
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
