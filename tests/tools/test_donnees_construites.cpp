@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 
@@ -43,13 +44,16 @@ TEST(DonneesConstruites, EveryReachableCombinationComposes) {
                 const std::string present = p.textePresent.texte(), futur = p.texteFutur.texte();
                 ASSERT_FALSE(present.empty()) << a << "," << b;
                 ASSERT_FALSE(futur.empty()) << a << "," << b;
-                EXPECT_TRUE(presents.insert(present).second) << "repeated: " << cp1252VersUtf8(present);
+                EXPECT_TRUE(presents.insert(present).second)
+                    << "repeated: " << cp1252VersUtf8(present);
                 EXPECT_TRUE(futurs.insert(futur).second) << "repeated: " << cp1252VersUtf8(futur);
                 for (int d = 1; d <= nbDomaines; ++d)
                     for (int v = 1; v <= 5; ++v) {
                         const auto dom = static_cast<Domaine>(d);
-                        ASSERT_FALSE(textes.texteDomaine(a, b, dom, v, Textes::Cote::Present).empty());
-                        ASSERT_FALSE(textes.texteDomaine(a, b, dom, v, Textes::Cote::Futur).empty());
+                        ASSERT_FALSE(
+                            textes.texteDomaine(a, b, dom, v, Textes::Cote::Present).empty());
+                        ASSERT_FALSE(
+                            textes.texteDomaine(a, b, dom, v, Textes::Cote::Futur).empty());
                     }
             }
         EXPECT_EQ(presents.size(), 462u);
@@ -79,5 +83,28 @@ TEST(DonneesConstruites, EveryDrawComposesWithoutARangeError) {
         TextesMaisons maisons;
         ASSERT_NO_THROW(textes.composerMaisons(tirerMaisonsDepuis(h), maisons));
         for (const auto& t : maisons) ASSERT_FALSE(t.empty());
+    }
+}
+
+// No block of five domain texts may come back in reading after reading: in every domain each
+// block is chosen by at most a sixth of the 462 pairs a draw can reach, and by at least one.
+TEST(DonneesConstruites, PairsSpreadOverAllBlocksOfEachDomain) {
+    for (const int langue : {langueFrancais, langueAnglais}) {
+        Textes textes;
+        textes.chargerTextes(langue, repertoire);
+        for (int d = 1; d <= nbDomaines; ++d) {
+            std::array<int, nbLignes * nbColonnes> blocs{};
+            for (int a = 1; a <= 22; ++a)
+                for (int b = 1; b <= 22; ++b)
+                    if (a != b) {
+                        const EnregPaire& p = textes.paire(a, b);
+                        ++blocs[static_cast<std::size_t>((p.ligne[d] - 1) * nbColonnes +
+                                                         p.colonne[d] - 1)];
+                    }
+            for (std::size_t k = 0; k < blocs.size(); ++k)
+                EXPECT_TRUE(blocs[k] >= 1 && blocs[k] <= 77)
+                    << blocs[k] << " pairs in domain " << d << ", ligne " << k / 3 + 1
+                    << ", colonne " << k % 3 + 1 << " (language " << langue << ")";
+        }
     }
 }

@@ -8,6 +8,7 @@
 #include "FichiersDonnees.h"
 #include "Langue.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdlib>
@@ -83,6 +84,14 @@ void repartition(const std::filesystem::path& source) {
             std::cout << "    " << std::string(4 - std::to_string(total).size(), ' ') << total
                       << "\n";
         }
+        int plein = 0, vide = 462;
+        for (const auto& ligne : blocs[d])
+            for (const int n : ligne) {
+                plein = std::max(plein, n);
+                vide = std::min(vide, n);
+            }
+        std::cout << "  fullest block " << plein << ", emptiest " << vide
+                  << " (at most 77: a sixth)\n";
     }
     std::cout << atteints << " of 48 blocks reached\n";
 }
