@@ -122,8 +122,7 @@ bool finitParUneLettre(const std::string& texte) {
     return avant == 0xC3 || (avant == 0xC5 && (dernier == 0x92 || dernier == 0x93));
 }
 
-} // namespace
-
+// The sources carry their typography already; this only catches what an editor slips in.
 std::string typographie(const std::string& utf8, int langue) {
     const bool francais = langue == langueFrancais;
     std::string resultat;
@@ -148,8 +147,6 @@ std::string typographie(const std::string& utf8, int langue) {
     }
     return resultat;
 }
-
-namespace {
 
 // "[2 3 1 4]"
 std::string enTete(const std::vector<int>& nombres) {

@@ -45,11 +45,6 @@ std::string texteDeChamp(const std::string& utf8, const LigneSource& origine);
 // The text without the blanks (spaces, tabs) around it.
 std::string sansBlancsAutour(const std::string& texte);
 
-// The typography every text gets, in case a source slipped: a straight apostrophe after a letter
-// becomes ’, and in French (`langue` 1) a plain space before : ; ? ! or inside « » becomes a
-// no-break space.
-std::string typographie(const std::string& utf8, int langue);
-
 // The present and future texts of one record, in Windows-1252.
 struct TextesEnreg {
     std::string present;
@@ -70,7 +65,9 @@ struct ChampEnTete {
 };
 
 // The text sources: records made of a header of numbers, "[2 3 1 4]", then a "present: " line
-// and a "futur: " line, each text typeset and checked with texteDeChamp. Every record the header
+// and a "futur: " line, each text checked with texteDeChamp once its typography is set right in
+// case a source slipped (a straight apostrophe after a letter becomes ’; in French, `langue` 1,
+// a plain space before : ; ? ! or inside « » becomes a no-break space). Every record the header
 // allows appears exactly once, in any order; the result is in the order of the numbers, the
 // first outermost. Throws ErreurSource naming the file and line of the first fault.
 std::vector<EnregLu> lireEnregistrements(const std::filesystem::path& chemin,
