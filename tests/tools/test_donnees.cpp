@@ -27,14 +27,20 @@ std::string domaineTexte(int d, int l, int c, int v, const char* cote) {
            std::to_string(c) + "." + std::to_string(v) + "\u00A0: l’été";
 }
 
+// "[2 3 1 4]"
+std::string enTete(std::initializer_list<int> nombres) {
+    std::string texte = "[";
+    for (const int n : nombres) texte.append(texte.size() > 1 ? " " : "").append(std::to_string(n));
+    return texte + "]";
+}
+
 Lignes sourceDomaines() {
     Lignes l = {"# domain texts"};
     for (int d = 1; d <= 4; ++d)
         for (int li = 1; li <= 4; ++li)
             for (int c = 1; c <= 3; ++c)
                 for (int v = 1; v <= 5; ++v) {
-                    l.push_back("[" + std::to_string(d) + " " + std::to_string(li) + " " +
-                                std::to_string(c) + " " + std::to_string(v) + "]");
+                    l.push_back(enTete({d, li, c, v}));
                     l.push_back("present: " + domaineTexte(d, li, c, v, "p"));
                     l.push_back("futur: " + domaineTexte(d, li, c, v, "f"));
                     l.push_back("");
@@ -65,8 +71,7 @@ Lignes sourcePaires(int langue) {
     Lignes l;
     for (int a = 1; a <= 22; ++a)
         for (int b = 1; b <= 22; ++b)
-            l.insert(l.end(), {"[" + std::to_string(a) + " " + std::to_string(b) + "]",
-                               "present: " + textePaire(a, b, "p", langue),
+            l.insert(l.end(), {enTete({a, b}), "present: " + textePaire(a, b, "p", langue),
                                "futur: " + textePaire(a, b, "f", langue)});
     return l;
 }

@@ -152,7 +152,7 @@ std::string typographie(const std::string& utf8, int langue) {
 std::string enTete(const std::vector<int>& nombres) {
     std::string texte = "[";
     for (std::size_t i = 0; i < nombres.size(); ++i)
-        texte += (i == 0 ? "" : " ") + std::to_string(nombres[i]);
+        texte.append(i == 0 ? "" : " ").append(std::to_string(nombres[i]));
     return texte + "]";
 }
 
@@ -177,7 +177,7 @@ std::vector<int> lireEnTete(const LigneSource& ligne, const std::vector<ChampEnT
     std::string forme = R"(\[(\d{1,3}))", attendu = "[";
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0) forme += R"( (\d{1,3}))";
-        attendu += (i == 0 ? "" : " ") + std::string(champs[i].nom);
+        attendu.append(i == 0 ? "" : " ").append(champs[i].nom);
     }
     std::smatch m;
     if (!std::regex_match(texte, m, std::regex(forme + R"(\])")))
