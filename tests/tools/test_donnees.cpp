@@ -1,5 +1,6 @@
 #include "Cp1252.h"
 #include "FichiersDonnees.h"
+#include "Langue.h"
 #include "Textes.h"
 
 #include <gtest/gtest.h>
@@ -26,14 +27,20 @@ std::string domaineTexte(int d, int l, int c, int v, const char* cote) {
            std::to_string(c) + "." + std::to_string(v) + "\u00A0: l’été";
 }
 
+// "[2 3 1 4]"
+std::string enTete(std::initializer_list<int> nombres) {
+    std::string texte = "[";
+    for (const int n : nombres) texte.append(texte.size() > 1 ? " " : "").append(std::to_string(n));
+    return texte + "]";
+}
+
 Lignes sourceDomaines() {
     Lignes l = {"# domain texts"};
     for (int d = 1; d <= 4; ++d)
         for (int li = 1; li <= 4; ++li)
             for (int c = 1; c <= 3; ++c)
                 for (int v = 1; v <= 5; ++v) {
-                    l.push_back("[" + std::to_string(d) + " " + std::to_string(li) + " " +
-                                std::to_string(c) + " " + std::to_string(v) + "]");
+                    l.push_back(enTete({d, li, c, v}));
                     l.push_back("present: " + domaineTexte(d, li, c, v, "p"));
                     l.push_back("futur: " + domaineTexte(d, li, c, v, "f"));
                     l.push_back("");
@@ -52,18 +59,20 @@ Lignes sourceTonalites() {
     return l;
 }
 
-// One pattern per section: pair (a, b) reads "Avec <a>, <scene a>. <B> <suite b>."
-Lignes sourceCartes() {
-    Lignes l = {"[ouvertures present]", "Avec {le}, {scene}.", "[enchainements present]",
-                "{Le} {suite}.",        "[double present]",    "{Scene}. {Le} revient.",
-                "[ouvertures futur]",   "Avec {le}, {scene}.", "[enchainements futur]",
-                "Puis {le} {suite}.",   "[double futur]",      "{Scene}. {Le} reviendra."};
-    for (int n = 1; n <= 22; ++n) {
-        const std::string s = std::to_string(n);
-        l.insert(l.end(), {"[carte " + s + "]", "le: l’arcane " + s, "present-scene: scène " + s,
-                           "present-suite: agit " + s, "futur-scene: scène future " + s,
-                           "futur-suite: agira " + s});
-    }
+// Pair (a, b) reads "p a-b : <a> et <b>, l'été", with the names from the program's own table and
+// a plain space and a straight apostrophe for the build to set right.
+std::string textePaire(int a, int b, const char* cote, int langue) {
+    return std::string(cote) + " " + std::to_string(a) + "-" + std::to_string(b) + " : " +
+           cp1252VersUtf8(nomDansLesTextes(a, langue)) + " et " +
+           cp1252VersUtf8(nomDansLesTextes(b, langue)) + ", l'été";
+}
+
+Lignes sourcePaires(int langue) {
+    Lignes l;
+    for (int a = 1; a <= 22; ++a)
+        for (int b = 1; b <= 22; ++b)
+            l.insert(l.end(), {enTete({a, b}), "present: " + textePaire(a, b, "p", langue),
+                               "futur: " + textePaire(a, b, "f", langue)});
     return l;
 }
 
@@ -71,8 +80,10 @@ Lignes sourceCartes() {
 struct SourcesEssai {
     QTemporaryDir dossier;
     std::map<std::string, Lignes> fichiers = {
-        {"domaines-fr.txt", sourceDomaines()}, {"domaines-en.txt", sourceDomaines()},
-        {"cartes-fr.txt", sourceCartes()},     {"cartes-en.txt", sourceCartes()},
+        {"domaines-fr.txt", sourceDomaines()},
+        {"domaines-en.txt", sourceDomaines()},
+        {"paires-fr.txt", sourcePaires(langueFrancais)},
+        {"paires-en.txt", sourcePaires(langueAnglais)},
         {"tonalites.txt", sourceTonalites()},
     };
 
@@ -133,7 +144,7 @@ std::string champ(const std::string& texte) {
 
 TEST(EcritureDonnees, RoundTripLayoutAndEngineReadBack) {
     SourcesEssai s;
-    s.fichiers["cartes-fr.txt"].push_back("# trailing comment");
+    s.fichiers["paires-fr.txt"].push_back("# trailing comment");
     fs::create_directories(s.source());
     std::ofstream(s.source() / "aide-fr.html") << "<html>aide</html>";
     ASSERT_EQ(s.produire(), "");
@@ -152,13 +163,12 @@ TEST(EcritureDonnees, RoundTripLayoutAndEngineReadBack) {
                                             champ("Sant\xE9 f 2.3.1.4\xA0: l\x92\xE9t\xE9"));
 
     // Pair record (3, 7): texts, two zero bytes, then ligne and colonne as little-endian int32.
+    // The French text gets its no-break space, both languages their apostrophe.
     const std::string p = tbc.substr(((3 - 1) * 22 + (7 - 1)) * 544, 544);
-    EXPECT_EQ(p.substr(0, 255), champ("Avec l\x92"
-                                      "arcane 3, sc\xE8ne 3. L\x92"
-                                      "arcane 7 agit 7."));
-    EXPECT_EQ(p.substr(255, 255), champ("Avec l\x92"
-                                        "arcane 3, sc\xE8ne future 3. Puis l\x92"
-                                        "arcane 7 agira 7."));
+    EXPECT_EQ(p.substr(0, 255), champ("p 3-7\xA0: Imp\xE9ratrice et Chariot, l\x92\xE9t\xE9"));
+    EXPECT_EQ(p.substr(255, 255), champ("f 3-7\xA0: Imp\xE9ratrice et Chariot, l\x92\xE9t\xE9"));
+    EXPECT_EQ(lire(s.sortie() / "tbcus").substr(((3 - 1) * 22 + (7 - 1)) * 544, 255),
+              champ("p 3-7 : Empress et Chariot, l\x92\xE9t\xE9"));
     EXPECT_EQ(p.substr(510, 2), std::string(2, '\0'));
     // tons: card 3 -> 4 1 4 1, card 7 -> 4 1 4 1; sources of card 7: 2 2 3 1.
     const std::array<int, 4> lignes = {4, 1, 4, 1}, colonnes = {2, 2, 3, 1};
@@ -170,16 +180,14 @@ TEST(EcritureDonnees, RoundTripLayoutAndEngineReadBack) {
 
     // The program's own reader agrees with the writer.
     Textes textes;
-    textes.chargerTextes(2, s.sortie().string() + "/");
-    EXPECT_EQ(textes.paire(3, 7).texteFutur.texte(), "Avec l\x92"
-                                                     "arcane 3, sc\xE8ne future 3. Puis l\x92"
-                                                     "arcane 7 agira 7.");
+    textes.chargerTextes(langueFrancais, s.sortie().string() + "/");
+    EXPECT_EQ(textes.paire(3, 7).texteFutur.texte(),
+              "f 3-7\xA0: Imp\xE9ratrice et Chariot, l\x92\xE9t\xE9");
     EXPECT_EQ(textes.paire(3, 7).colonne[3], 3);
     EXPECT_EQ(textes.texteDomaine(3, 7, Projets, 2, Textes::Cote::Present),
               "Sant\xE9 p 3.4.3.2\xA0: l\x92\xE9t\xE9");
-    // a == b: the "double" pattern, never reached by a draw but filled all the same.
-    EXPECT_EQ(textes.paire(5, 5).textePresent.texte(), "Sc\xE8ne 5. L\x92"
-                                                       "arcane 5 revient.");
+    // a == b: never reached by a draw but filled all the same.
+    EXPECT_EQ(textes.paire(5, 5).textePresent.texte(), "p 5-5\xA0: Pape et Pape, l\x92\xE9t\xE9");
 }
 
 TEST(EcritureDonnees, TextOfExactly254CharactersFitsItsField) {
@@ -263,8 +271,39 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
              s.remplacer("domaines-fr.txt", "futur: " + domaineTexte(1, 2, 1, 1, "f"), "");
          },
          [](const SourcesEssai& s) {
-             return "domaines-fr.txt:" + std::to_string(s.ligne("domaines-fr.txt", "[1 2 1 2]")) +
-                    ": expected a line starting with \"futur: \" in record [1 2 1 1]";
+             return "domaines-fr.txt:" + std::to_string(s.ligne("domaines-fr.txt", "[1 2 1 1]")) +
+                    ": record [1 2 1 1] has no \"futur: \" line";
+         }},
+        {"pair without its present text",
+         [](SourcesEssai& s) {
+             s.remplacer("paires-fr.txt", "present: " + textePaire(4, 9, "p", langueFrancais),
+                         "# present: to be written");
+         },
+         [](const SourcesEssai& s) {
+             return "paires-fr.txt:" + std::to_string(s.ligne("paires-fr.txt", "[4 9]")) +
+                    ": record [4 9] has no \"present: \" line";
+         }},
+        {"card named only inside a longer word",
+         [](SourcesEssai& s) {
+             s.remplacer("paires-fr.txt", "futur: " + textePaire(2, 5, "f", langueFrancais),
+                         "futur: f 2-5 : la Papesse, la Papesse encore");
+         },
+         [](const SourcesEssai& s) {
+             return "paires-fr.txt:" +
+                    std::to_string(
+                        s.ligne("paires-fr.txt", "futur: f 2-5 : la Papesse, la Papesse encore")) +
+                    ": the future text of pair [2 5] does not name \"Pape\"";
+         }},
+        {"card named without its capital",
+         [](SourcesEssai& s) {
+             s.remplacer("paires-en.txt", "present: " + textePaire(12, 16, "p", langueAnglais),
+                         "present: the hanged man before the Destruction Tower");
+         },
+         [](const SourcesEssai& s) {
+             return "paires-en.txt:" +
+                    std::to_string(s.ligne(
+                        "paires-en.txt", "present: the hanged man before the Destruction Tower")) +
+                    ": the present text of pair [12 16] does not name \"Hanged Man\"";
          }},
         {"ligne out of range",
          [](SourcesEssai& s) { s.remplacer("tonalites.txt", "tons: 3 1 4 4", "tons: 3 1 5 4"); },
@@ -283,28 +322,12 @@ TEST(EcritureDonnees, RefusesFaultySourcesNamingFileAndLine) {
          }},
         {"duplicated pair texts",
          [](SourcesEssai& s) {
-             s.remplacer("cartes-en.txt", "le: l’arcane 2", "le: l’arcane 1");
-             s.remplacer("cartes-en.txt", "present-scene: scène 2", "present-scene: scène 1");
-             s.remplacer("cartes-en.txt", "present-suite: agit 2", "present-suite: agit 1");
+             s.remplacer("paires-en.txt", "present: " + textePaire(2, 1, "p", langueAnglais),
+                         "present: " + textePaire(1, 2, "p", langueAnglais));
          },
          [](const SourcesEssai& s) {
-             return "cartes-en.txt:" + std::to_string(s.ligne("cartes-en.txt", "[carte 2]") + 2) +
-                    ": pair (2, 1) has the same present text as pair (1, 2)";
-         }},
-        {"pair too long",
-         [](SourcesEssai& s) {
-             s.remplacer("cartes-fr.txt", "futur-scene: scène future 9",
-                         "futur-scene: " + std::string(230, 'z'));
-         },
-         [](const SourcesEssai& s) {
-             return "cartes-fr.txt:" + std::to_string(s.ligne("cartes-fr.txt", "[carte 9]") + 4) +
-                    ": pair (9, 1), future side: too long with every pattern";
-         }},
-        {"unknown key",
-         [](SourcesEssai& s) { s.remplacer("cartes-fr.txt", "le: l’arcane 4", "la: l’arcane 4"); },
-         [](const SourcesEssai& s) {
-             return "cartes-fr.txt:" + std::to_string(s.ligne("cartes-fr.txt", "la: l’arcane 4")) +
-                    ": unknown key \"la\": no pattern uses it";
+             return "paires-en.txt:" + std::to_string(s.ligne("paires-en.txt", "[2 1]") + 1) +
+                    ": pair [2 1] has the same present text as pair [1 2]";
          }},
     };
     for (const auto& c : cas) {
@@ -322,51 +345,13 @@ TEST(EcritureDonnees, RefusalLeavesPreviousFilesUntouched) {
     SourcesEssai s;
     ASSERT_EQ(s.produire(), "");
     const std::string avant = lire(s.sortie() / "tbc");
-    s.remplacer("cartes-fr.txt", "present-suite: agit 1", "present-suite: agit 1 ✓");
+    s.remplacer("paires-fr.txt", "present: " + textePaire(1, 2, "p", langueFrancais),
+                "present: " + textePaire(1, 2, "p", langueFrancais) + " ✓");
     EXPECT_NE(s.produire(), "");
     EXPECT_EQ(lire(s.sortie() / "tbc"), avant);
 }
 
-TEST(CompositionPaires, FrenchTypographyCapitalsAndElision) {
-    SourcesEssai s;
-    s.remplacer("cartes-fr.txt", "present-scene: scène 1",
-                "present-scene: école que il faut : oui ; non ?");
-    s.ecrire();
-    const MatierePaires fr = lireMatiere(s.source(), true);
-    EXPECT_EQ(fr.composer(1, 2, CotePaire::Present),
-              "Avec l’arcane 1, école qu’il faut\u00A0: oui\u00A0; non\u00A0?. L’arcane 2 agit 2.");
-    EXPECT_EQ(fr.composer(1, 1, CotePaire::Present),
-              "École qu’il faut\u00A0: oui\u00A0; non\u00A0?. L’arcane 1 revient.");
-    // English keeps its own punctuation.
-    s.fichiers["cartes-en.txt"] = s.fichiers["cartes-fr.txt"];
-    s.ecrire();
-    EXPECT_EQ(lireMatiere(s.source(), false).composer(1, 2, CotePaire::Present),
-              "Avec l’arcane 1, école que il faut : oui ; non ?. L’arcane 2 agit 2.");
-}
-
-// With several patterns the frame moves with both cards, and a pattern that would overflow the
-// field gives way to the next one.
-TEST(CompositionPaires, PatternsVaryAndOverlongOnesGiveWay) {
-    SourcesEssai s;
-    Lignes& l = s.fichiers["cartes-fr.txt"];
-    const auto apres = l.begin() + s.ligne("cartes-fr.txt", "{Le} {suite}.");
-    l.insert(apres, {"Ensuite, {le} {suite}.", std::string(230, 'w') + " {le} {suite}."});
-    s.ecrire();
-    const MatierePaires fr = lireMatiere(s.source(), true);
-    std::map<std::string, int> debuts;
-    for (int a = 1; a <= 22; ++a)
-        for (int b = 1; b <= 22; ++b) {
-            if (a == b) continue;
-            const std::string t = fr.composer(a, b, CotePaire::Present);
-            EXPECT_LE(cp1252(t).size(), 254u) << a << " " << b;
-            EXPECT_EQ(t.find("www"), std::string::npos);
-            ++debuts[t.substr(t.find(". ") + 2, 8)];
-        }
-    EXPECT_EQ(debuts.size(), 2u); // "L’arcane" and "Ensuite,"
-    EXPECT_NE(fr.composer(3, 8, CotePaire::Present), fr.composer(8, 3, CotePaire::Present));
-}
-
-TEST(CompositionPaires, LigneLeansOnTheSecondCardAndColonneIsItsSource) {
+TEST(ValeursPaires, LigneLeansOnTheSecondCardAndColonneIsItsSource) {
     Tonalites t{};
     t[0] = {{1, 1, 4, 2}, {1, 1, 1, 1}};
     t[1] = {{4, 1, 1, 3}, {3, 2, 2, 3}};

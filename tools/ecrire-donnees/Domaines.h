@@ -9,25 +9,15 @@
 
 #include <array>
 #include <filesystem>
-#include <string>
 
 namespace lunespiral {
-
-struct TexteDomaine {
-    std::string present; // Windows-1252 bytes
-    std::string futur;
-};
 
 // 4 domains × 4 lignes × 3 colonnes × 5 variants, in file order: domaine outermost,
 // variante innermost.
 constexpr int nbEnregDomaines = 240;
-using TextesDomainesSource = std::array<TexteDomaine, nbEnregDomaines>;
-
-constexpr int rangDomaine(int domaine, int ligne, int colonne, int variante) {
-    return (((domaine - 1) * 4 + (ligne - 1)) * 3 + (colonne - 1)) * 5 + (variante - 1);
-}
+using TextesDomainesSource = std::array<TextesEnreg, nbEnregDomaines>;
 
 // Every record exactly once, in any order; throws ErreurSource naming file and line.
-TextesDomainesSource lireDomaines(const std::filesystem::path& chemin);
+TextesDomainesSource lireDomaines(const std::filesystem::path& chemin, int langue);
 
 } // namespace lunespiral

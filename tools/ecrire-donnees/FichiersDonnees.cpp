@@ -1,5 +1,7 @@
 #include "FichiersDonnees.h"
 
+#include "Langue.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QSaveFile>
@@ -51,20 +53,26 @@ std::string lireTout(const std::filesystem::path& chemin) {
     return tout.str();
 }
 
+std::filesystem::path sourcePaires(const std::filesystem::path& repertoire, int langue) {
+    return repertoire / (langue == langueFrancais ? "paires-fr.txt" : "paires-en.txt");
+}
+
 } // namespace
 
-MatierePaires lireMatiere(const std::filesystem::path& repertoire, bool francais) {
-    return MatierePaires::lire(repertoire / (francais ? "cartes-fr.txt" : "cartes-en.txt"),
-                               francais);
+PairesSource lirePairesDe(const std::filesystem::path& repertoire, int langue) {
+    return lirePaires(sourcePaires(repertoire, langue), langue,
+                      lireTonalites(repertoire / "tonalites.txt"));
 }
 
 Sources lireSources(const std::filesystem::path& repertoire) {
     const Tonalites tonalites = lireTonalites(repertoire / "tonalites.txt");
     Sources s;
-    s.francais.domaines = lireDomaines(repertoire / "domaines-fr.txt");
-    s.anglais.domaines = lireDomaines(repertoire / "domaines-en.txt");
-    s.francais.paires = composerPaires(lireMatiere(repertoire, true), tonalites);
-    s.anglais.paires = composerPaires(lireMatiere(repertoire, false), tonalites);
+    s.francais.domaines = lireDomaines(repertoire / "domaines-fr.txt", langueFrancais);
+    s.anglais.domaines = lireDomaines(repertoire / "domaines-en.txt", langueAnglais);
+    s.francais.paires =
+        lirePaires(sourcePaires(repertoire, langueFrancais), langueFrancais, tonalites);
+    s.anglais.paires =
+        lirePaires(sourcePaires(repertoire, langueAnglais), langueAnglais, tonalites);
     return s;
 }
 
@@ -81,8 +89,8 @@ std::string fichierPaires(const PairesSource& paires) {
     std::string octets(paires.size() * tailleEnregPaire, '\0');
     for (std::size_t r = 0; r < paires.size(); ++r) {
         const std::size_t debut = r * tailleEnregPaire;
-        placerTexte(octets, debut, paires[r].present);
-        placerTexte(octets, debut + tailleChamp, paires[r].futur);
+        placerTexte(octets, debut, paires[r].textes.present);
+        placerTexte(octets, debut + tailleChamp, paires[r].textes.futur);
         // Bytes 510 and 511 stay zero: padding before the integers.
         for (std::size_t d = 0; d < 4; ++d) {
             placerEntier(octets, debut + 512 + 4 * d, paires[r].valeurs.ligne[d]);

@@ -26,11 +26,12 @@ struct Sources {
 };
 
 // Reads and checks every source in `repertoire` (domaines-fr.txt, domaines-en.txt,
-// cartes-fr.txt, cartes-en.txt, tonalites.txt). Throws ErreurSource at the first fault.
+// paires-fr.txt, paires-en.txt, tonalites.txt). Throws ErreurSource at the first fault.
 Sources lireSources(const std::filesystem::path& repertoire);
 
-// Only the pair material (for showing pair texts while the domain texts are being written).
-MatierePaires lireMatiere(const std::filesystem::path& repertoire, bool francais);
+// Only one language's pair records (for showing pair texts whatever state the domain texts are
+// in).
+PairesSource lirePairesDe(const std::filesystem::path& repertoire, int langue);
 
 // The bytes of the files, in the program's layouts.
 std::string fichierDomaines(const TextesDomainesSource& textes);

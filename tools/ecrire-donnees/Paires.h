@@ -1,34 +1,29 @@
 #pragma once
-// The pair records, composed from per-card material rather than written 968 times by hand:
+// The pair records:
 //
+// - data/paires-fr.txt and data/paires-en.txt give the present and future texts of every ordered
+//   pair of cards, "[a b]" then a "present: " and a "futur: " line, written pair by pair;
 // - data/tonalites.txt gives each arcanum a tone (1 radiant .. 4 demanding) and a source
 //   (1 you, 2 others, 3 circumstances) per domain; the pair's ligne and colonne follow from them.
-// - data/cartes-fr.txt and data/cartes-en.txt give each arcanum its name forms and four
-//   clauses (a scene and a follow-up, for the present and for the future), and the patterns
-//   that join the first card's scene to the second card's follow-up.
 //
 // data/README.md describes both formats and the rule.
 
+#include "Arcanes.h"
 #include "Source.h"
 
 #include <array>
 #include <filesystem>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace lunespiral {
 
-constexpr int nbCartes = 22;
-constexpr int nbEnregPaires = nbCartes * nbCartes;
-
-enum class CotePaire { Present, Futur };
+constexpr int nbEnregPaires = nbArcanes * nbArcanes;
 
 struct TonsArcane {
     std::array<int, 4> tons{};    // per domain 1..4 (santé, relations, projets, amour): 1..4
     std::array<int, 4> sources{}; // per domain: 1..3
 };
-using Tonalites = std::array<TonsArcane, nbCartes>; // card n at [n - 1]
+using Tonalites = std::array<TonsArcane, nbArcanes>; // card n at [n - 1]
 
 Tonalites lireTonalites(const std::filesystem::path& chemin);
 
@@ -41,51 +36,24 @@ struct ValeursPaire {
 // ligne = (ton(a) + 2 ton(b)) / 3 rounded to the nearest (a third never ties); colonne = source(b).
 ValeursPaire valeursPaire(const Tonalites& tonalites, int a, int b);
 
-class MatierePaires {
-public:
-    // `francais`: French typography (no-break space before : ; ? !, "que" elided before a vowel).
-    static MatierePaires lire(const std::filesystem::path& chemin, bool francais);
+// The card's name as a running text uses it: the name its label shows, without the article
+// ("Impératrice", "Roue de Fortune", "Hanged Man"), in Windows-1252.
+std::string nomDansLesTextes(int carte, int langue);
 
-    // The text of pair (a, b) on one side, in UTF-8: the first card's scene in the opening chosen
-    // for (a, b), then the second card's follow-up in the development chosen for (a, b), moving on
-    // to the next pattern while the text would not fit its field. With a == b, the "double"
-    // pattern. Throws ErreurSource when no pattern fits.
-    std::string composer(int a, int b, CotePaire cote) const;
-
-    // The source line of a card's scene or follow-up clause, for messages.
-    const LigneSource& ligneClause(int carte, CotePaire cote, bool scene) const;
-
-private:
-    struct Gabarits {
-        std::vector<LigneSource> ouvertures;
-        std::vector<LigneSource> enchainements;
-        std::vector<LigneSource> doubles;
-    };
-    struct Champ {
-        LigneSource ligne;
-        std::string valeur; // the rest of the line after "key: "
-    };
-    using Champs = std::map<std::string, Champ>;
-
-    std::string remplir(const LigneSource& gabarit, int carte, CotePaire cote) const;
-    std::string typographie(std::string texte) const;
-
-    bool francais_ = false;
-    std::string fichier_;
-    int derniereLigne_ = 0;
-    std::array<Gabarits, 2> gabarits_; // [0] present, [1] futur
-    std::array<Champs, nbCartes> cartes_;
-};
+// Whether the Windows-1252 `texte` names the card: its name, with its capitals, as a whole word.
+bool nommeCarte(const std::string& texte, int carte, int langue);
 
 // Pair records in file order (a outer, b inner), texts in Windows-1252.
 struct EnregPaireSource {
-    std::string present;
-    std::string futur;
+    TextesEnreg textes;
     ValeursPaire valeurs;
 };
 using PairesSource = std::array<EnregPaireSource, nbEnregPaires>;
 
-// Composes every record and refuses two reachable pairs (a != b) with the same text on one side.
-PairesSource composerPaires(const MatierePaires& matiere, const Tonalites& tonalites);
+// Every record of one language's pair texts, with its values. Refuses, besides what every text
+// source refuses, a text that does not name both of its cards and two pairs a draw can reach
+// (a != b) with the same text on one side.
+PairesSource lirePaires(const std::filesystem::path& chemin, int langue,
+                        const Tonalites& tonalites);
 
 } // namespace lunespiral

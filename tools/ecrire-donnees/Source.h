@@ -42,4 +42,35 @@ std::string versCp1252(const std::string& utf8, const LigneSource& origine);
 // As versCp1252, and at most longueurMaxTexte bytes.
 std::string texteDeChamp(const std::string& utf8, const LigneSource& origine);
 
+// The text without the blanks (spaces, tabs) around it.
+std::string sansBlancsAutour(const std::string& texte);
+
+// The present and future texts of one record, in Windows-1252.
+struct TextesEnreg {
+    std::string present;
+    std::string futur;
+};
+
+// One record as read, with the line each text came from, so that later checks can name it.
+struct EnregLu {
+    TextesEnreg textes;
+    LigneSource lignePresent;
+    LigneSource ligneFutur;
+};
+
+// One number of a record header: its name, for messages, and its bounds 1..max.
+struct ChampEnTete {
+    const char* nom;
+    int max;
+};
+
+// The text sources: records made of a header of numbers, "[2 3 1 4]", then a "present: " line
+// and a "futur: " line, each text checked with texteDeChamp once its typography is set right in
+// case a source slipped (a straight apostrophe after a letter becomes ’; in French, `langue` 1,
+// a plain space before : ; ? ! or inside « » becomes a no-break space). Every record the header
+// allows appears exactly once, in any order; the result is in the order of the numbers, the
+// first outermost. Throws ErreurSource naming the file and line of the first fault.
+std::vector<EnregLu> lireEnregistrements(const std::filesystem::path& chemin,
+                                         const std::vector<ChampEnTete>& champs, int langue);
+
 } // namespace lunespiral

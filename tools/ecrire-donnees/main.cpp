@@ -4,8 +4,11 @@
 //   lunespiral-donnees --source DIR --montrer A B    print the texts of pair (A, B)
 //   lunespiral-donnees --source DIR --repartition    how the pairs spread over the blocks
 
+#include "Cp1252.h"
 #include "FichiersDonnees.h"
+#include "Langue.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdlib>
@@ -25,7 +28,7 @@ const char* const usage = "usage: lunespiral-donnees --source DIR --sortie DIR\n
 std::optional<int> carte(const std::string& texte) {
     int n = 0;
     const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), n);
-    if (erreur != std::errc() || fin != texte.data() + texte.size() || n < 1 || n > nbCartes)
+    if (erreur != std::errc() || fin != texte.data() + texte.size() || n < 1 || n > nbArcanes)
         return std::nullopt;
     return n;
 }
@@ -33,21 +36,22 @@ std::optional<int> carte(const std::string& texte) {
 const std::array<const char*, 4> nomsDomaines = {"Santé", "Relations personnelles", "Projets",
                                                  "Amour"};
 
-void montrer(const std::filesystem::path& source, int a, int b, const std::vector<bool>& langues) {
+void montrer(const std::filesystem::path& source, int a, int b, const std::vector<int>& langues) {
     const ValeursPaire v = valeursPaire(lireTonalites(source / "tonalites.txt"), a, b);
     std::cout << "pair (" << a << ", " << b << ")  ligne";
     for (int l : v.ligne) std::cout << ' ' << l;
     std::cout << "  colonne";
     for (int c : v.colonne) std::cout << ' ' << c;
     std::cout << "\n";
-    for (const bool francais : langues) {
-        const MatierePaires matiere = lireMatiere(source, francais);
-        for (const CotePaire cote : {CotePaire::Present, CotePaire::Futur}) {
-            const std::string texte = matiere.composer(a, b, cote);
-            std::cout << (francais ? "fr " : "en ")
-                      << (cote == CotePaire::Present ? "present" : "futur  ") << " ["
-                      << texteDeChamp(texte, matiere.ligneClause(a, cote, true)).size() << "] "
-                      << texte << "\n";
+    for (const int langue : langues) {
+        const PairesSource paires = lirePairesDe(source, langue);
+        const TextesEnreg& t =
+            paires[static_cast<std::size_t>((a - 1) * nbArcanes + (b - 1))].textes;
+        for (const bool present : {true, false}) {
+            const std::string& texte = present ? t.present : t.futur;
+            std::cout << (langue == langueFrancais ? "fr " : "en ")
+                      << (present ? "present" : "futur  ") << " [" << texte.size() << "] "
+                      << cp1252VersUtf8(texte) << "\n";
         }
     }
 }
@@ -55,8 +59,8 @@ void montrer(const std::filesystem::path& source, int a, int b, const std::vecto
 void repartition(const std::filesystem::path& source) {
     const Tonalites tonalites = lireTonalites(source / "tonalites.txt");
     std::array<std::array<std::array<int, 3>, 4>, 4> blocs{}; // [domaine][ligne][colonne]
-    for (int a = 1; a <= nbCartes; ++a)
-        for (int b = 1; b <= nbCartes; ++b) {
+    for (int a = 1; a <= nbArcanes; ++a)
+        for (int b = 1; b <= nbArcanes; ++b) {
             if (a == b) continue;
             const ValeursPaire v = valeursPaire(tonalites, a, b);
             for (std::size_t d = 0; d < 4; ++d)
@@ -80,6 +84,14 @@ void repartition(const std::filesystem::path& source) {
             std::cout << "    " << std::string(4 - std::to_string(total).size(), ' ') << total
                       << "\n";
         }
+        int plein = 0, vide = 462;
+        for (const auto& ligne : blocs[d])
+            for (const int n : ligne) {
+                plein = std::max(plein, n);
+                vide = std::min(vide, n);
+            }
+        std::cout << "  fullest block " << plein << ", emptiest " << vide
+                  << " (at most 77: a sixth)\n";
     }
     std::cout << atteints << " of 48 blocks reached\n";
 }
@@ -132,9 +144,9 @@ int main(int argc, char** argv) {
 
     try {
         if (paire) {
-            std::vector<bool> langues;
-            if (langue != "en") langues.push_back(true);
-            if (langue != "fr") langues.push_back(false);
+            std::vector<int> langues;
+            if (langue != "en") langues.push_back(langueFrancais);
+            if (langue != "fr") langues.push_back(langueAnglais);
             montrer(source, paire->first, paire->second, langues);
         } else if (voirRepartition) {
             repartition(source);
