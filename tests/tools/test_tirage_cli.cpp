@@ -7,7 +7,11 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+
+#include <QDir>
+#include <QFile>
 
 using namespace lunespiral;
 
@@ -18,10 +22,11 @@ struct Execution {
     std::string sortie;
 };
 
-// Runs the built reader with a shell command line; stderr joins stdout.
+// Runs the built reader with a shell command line; stderr joins stdout. A reader that hangs
+// is stopped after ten seconds (status 124).
 Execution executer(const std::string& arguments) {
     Execution e;
-    const std::string commande = std::string("'") + PROGRAMME_TIRAGE + "' " + arguments + " 2>&1";
+    const std::string commande = std::string("timeout 10 '") + PROGRAMME_TIRAGE + "' " + arguments + " 2>&1";
     FILE* f = popen(commande.c_str(), "r");
     if (!f) return e;
     std::array<char, 4096> tampon{};
@@ -194,6 +199,17 @@ TEST(ProgrammeTirage, MissingDataFiles) {
     e = executer(repertoire + "--langue fr --graine 0 maisons");
     EXPECT_EQ(e.statut, 1);
     EXPECT_NE(e.sortie.find("Lecture au delà de la fin de fichier"), std::string::npos) << e.sortie;
+}
+
+TEST(ProgrammeTirage, SpecialFilesInPlaceOfDataFiles) {
+    // A FIFO would hold the reader for ever, and /dev/zero never ends: both count as missing,
+    // and without pair records the cross stops at its first domain text.
+    QTemporaryDir dossier;
+    ASSERT_EQ(::mkfifo(dossier.filePath("tbc").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dossier.filePath("tbb")));
+    const Execution e = executer("--repertoire '" + dossier.path().toStdString() + "' --langue fr croix");
+    EXPECT_EQ(e.statut, 1) << e.sortie;
+    EXPECT_NE(e.sortie.find("Erreur de vérification d'étendue"), std::string::npos) << e.sortie;
 }
 
 TEST(ProgrammeTirage, ClockSeededReadingReportsItsSeed) {
