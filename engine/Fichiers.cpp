@@ -45,4 +45,21 @@ lireFichierOrdinaire(const std::string& chemin, std::size_t tailleMax, bool* err
     return contenu;
 }
 
+std::optional<std::string> repertoireDeLExecutable() {
+    std::string lien(256, '\0');
+    while (true) {
+        const ssize_t n = ::readlink("/proc/self/exe", lien.data(), lien.size());
+        if (n < 0) return std::nullopt;
+        if (static_cast<std::size_t>(n) < lien.size()) {
+            lien.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        if (lien.size() >= 65536) return std::nullopt;
+        lien.resize(lien.size() * 2);
+    }
+    const auto barre = lien.rfind('/');
+    if (lien.empty() || lien[0] != '/' || barre == std::string::npos) return std::nullopt;
+    return lien.substr(0, barre + 1);
+}
+
 } // namespace lunespiral

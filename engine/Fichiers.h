@@ -26,4 +26,8 @@ std::optional<std::vector<unsigned char>> lireFichierOrdinaire(const std::string
                                                                std::size_t tailleMax,
                                                                bool* erreurDeLecture = nullptr);
 
+// The directory of the running program, ending with '/', from the kernel's own link to the
+// executable: bytes, whatever their encoding. Nothing when the system does not say.
+std::optional<std::string> repertoireDeLExecutable();
+
 } // namespace lunespiral
