@@ -164,6 +164,9 @@ TEST(ProgrammeTirage, LuckyNumbers) {
                         "\"description\":\"Vos 6 numéros de la chance de 1 à 49\"}\n");
     e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 10,1,10");
     EXPECT_EQ(e.sortie, "Your 10 lucky numbers from 1 to 10\n9 - 4 - 6 - 1 - 10 - 5 - 2 - 3 - 8 - 7\n");
+    // Bounds given the wrong way round: the range drawn is described.
+    e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 6,40,10");
+    EXPECT_EQ(e.sortie.substr(0, e.sortie.find('\n')), "Your 6 lucky numbers from 10 to 40");
     e = executer("--graine 0 --json chance --cartes 5,1,22,9,14,3,7,19,11,2");
     EXPECT_NE(e.sortie.find("[22,9,7,3,43,2]"), std::string::npos) << e.sortie;
     EXPECT_EQ(executer("chance --cartes 1,2,3,4,5").statut, 2);
