@@ -62,6 +62,8 @@ void Textes::chargerTableCartes(int langue) {
 
 void Textes::chargerTextes(int langue, const std::string& repertoire) {
     chargerTableCartes(langue);
+    // No directory is not the current one: the files of whoever started the program are not ours.
+    if (repertoire.empty()) return;
 
     // Opened for reading only: an installed program's files are read-only for everyone, and
     // that must not count as missing.

@@ -581,6 +581,8 @@ private slots:
         // The pair file counts as missing, hence the cross's range error; the domain file too.
         QTest::newRow("a FIFO and a device link for data files")
             << "donnees" << e800 << QByteArray() << QStringList{erreurEtendue};
+        QTest::newRow("a program directory whose name is not UTF-8")
+            << "latin1" << e800 << QByteArray() << QStringList();
         QTest::newRow("a FIFO for the settings file")
             << "reglages" << e800 << QByteArray() << QStringList{"n'est pas un fichier ordinaire"};
         QTest::newRow("the settings lock a link to /dev/zero")
@@ -596,12 +598,21 @@ private slots:
         QFETCH(QByteArray, ppp);
         QFETCH(QStringList, boites);
         const std::string racine = QFile::encodeName(nouveauDossier()).toStdString();
-        const std::string programme = racine + "programme/";
+        // QTemporaryDir cannot name a directory that is not UTF-8, so cannot remove it.
+        struct Nettoyage {
+            std::string dossier;
+            ~Nettoyage() {
+                std::error_code erreur;
+                std::filesystem::remove_all(dossier, erreur);
+            }
+        } nettoyage{racine};
+        std::string programme = racine + "programme/";
         const std::string config = racine + "config/";
         const std::string courant = racine + "courant/";
         QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(courant)));
         const std::string reglages = config + "Ludicorium/LUNESPIRAL 2000.ini";
         QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(config + "Ludicorium")));
+        if (cas == "latin1") programme = racine + "andr\xe9/";
         installerProgramme(programme);
 
         QByteArrayList environnement;
