@@ -18,14 +18,17 @@
 #include "mdlChance.h"
 #include "spiral.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLockFile>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <csignal>
 #include <fcntl.h>
@@ -141,6 +144,7 @@ class TestPannes : public QObject {
     QStringList boites_;
     QTemporaryDir racine_;
     int numero_ = 0;
+    QList<QUrl> liensOuverts_; // what went to the desktop's browser
 
     // A directory of its own for each case.
     QString nouveauDossier() {
@@ -272,6 +276,9 @@ class TestPannes : public QObject {
         contenu = QByteArray::number(fils) + contenu.mid(contenu.indexOf('\n'));
         ecrire(fichier + ".lock", contenu);
     }
+
+public slots:
+    void ouvrirLien(const QUrl& lien) { liensOuverts_ << lien; }
 
 private slots:
     void init() {
@@ -406,6 +413,73 @@ private slots:
         QCOMPARE(boites_.size(), 1);
         QTRY_VERIFY(VisionneuseAide::instance().isVisible());
         VisionneuseAide::instance().close();
+    }
+
+    // Help files that ask more than a help file should: the viewer takes only the file itself
+    // and the pictures beside it, refuses what Qt could not lay out, and says so.
+    void aideHostile_data() {
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QString>("message"); // part of the message, empty when the help opens
+        const QByteArray debut = "<html><head><title>Aide</title></head><body>";
+        QTest::newRow("pictures from elsewhere")
+            << debut + "<img src=\"/dev/zero\"><img src=\"../../etc/hostname\"><img src=\"file:///dev/zero\">"
+                       "<img src=\"point.png\"><p><a href=\"file:///etc/hostname\">local</a> "
+                       "<a href=\"http://example.org/\">web</a></p></body></html>"
+            << QString();
+        QTest::newRow("3000 nested tables") << debut + QByteArray("<table><tr><td>").repeated(3000) << "trop complexe";
+        // Few tags, but each paragraph would be laid out 4,096 times (some fifteen seconds).
+        QTest::newRow("text in 12 nested tables")
+            << debut + QByteArray("<table><tr><td>").repeated(12) + QByteArray("<p>Un paragraphe assez long.").repeated(400)
+            << "trop complexe";
+        QTest::newRow("over a megabyte") << debut + QByteArray(1 << 20, 'x') << "trop volumineux";
+        QTest::newRow("a read error") << QByteArray("/proc/self/mem") << "ne peut pas être lu";
+    }
+
+    void aideHostile() {
+        QFETCH(QByteArray, html);
+        QFETCH(QString, message);
+        const QString d = donneesCompletes();
+        QFile::remove(d + "lunespfr.hlp");
+        if (html.startsWith('/')) QVERIFY(QFile::link(QString::fromLatin1(html), d + "lunespfr.hlp"));
+        else ecrire(d + "lunespfr.hlp", html);
+        QImage point(1, 1, QImage::Format_RGB32);
+        point.fill(Qt::red);
+        QVERIFY(point.save(d + "point.png"));
+        demarrerAvec(d, nouveauDossier());
+        VisionneuseAide& visionneuse = VisionneuseAide::instance();
+        visionneuse.close();
+        cliquer("TSBAide");
+        if (!message.isEmpty()) {
+            QCOMPARE(boites_.size(), 1);
+            QVERIFY2(boites_.first().contains(message), qPrintable(boites_.first()));
+            QVERIFY(!visionneuse.isVisible());
+            return;
+        }
+        QCOMPARE(boites_, QStringList());
+        QVERIFY(visionneuse.isVisible());
+        QTextBrowser* navigateur = visionneuse.navigateur();
+        QCOMPARE(navigateur->documentTitle(), QStringLiteral("Aide"));
+        // The picture beside the help file is there; those from elsewhere are empty.
+        auto image = [navigateur](const char* nom) {
+            const QVariant v = navigateur->document()->resource(QTextDocument::ImageResource, QUrl(nom));
+            return v.typeId() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray()) : qvariant_cast<QImage>(v);
+        };
+        QCOMPARE(image("point.png").pixel(0, 0), QColor(Qt::red).rgb());
+        for (const char* ailleurs : {"/dev/zero", "../../etc/hostname", "file:///dev/zero"})
+            QVERIFY2(image(ailleurs).isNull(), ailleurs);
+        // The links, clicked: a local file is refused, the web goes to the desktop's browser.
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "ouvrirLien");
+        liensOuverts_.clear();
+        for (const char* lien : {"local", "web"}) {
+            QTextCursor texte = navigateur->document()->find(QString::fromLatin1(lien));
+            texte.setPosition(texte.selectionStart() + 1);
+            QTest::mouseClick(navigateur->viewport(), Qt::LeftButton, {}, navigateur->cursorRect(texte).center());
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(liensOuverts_, QList<QUrl>{QUrl("http://example.org/")});
+        QCOMPARE(navigateur->documentTitle(), QStringLiteral("Aide"));
+        QVERIFY(navigateur->source().isEmpty());
+        visionneuse.close();
     }
 
     void reglagesManquantsPuisRedemarrage() {
