@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "Demarrage.h"
+#include "Echelle.h"
 #include "MesureDemarrage.h"
 #include "fSplash.h"
 
@@ -12,6 +13,7 @@ using namespace lunespiral;
 
 int main(int argc, char** argv) {
     const long long debutMain = maintenantNs();
+    bornerResolutionImposee();
     Application application(argc, argv);
     Fenetres fenetres = demarrer();
     std::optional<MesureDemarrage> mesure;

@@ -153,7 +153,7 @@ void TfrmSplash::construireDesign() {
 
 void TfrmSplash::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    const Echelle echelle = echelleUnique(ecran->size().width(), ecran->logicalDotsPerInch());
+    const Echelle echelle = echelleUnique(ecran->size(), ecran->logicalDotsPerInch(), QSize(455, 304));
     mettreAEchelle(this, echelle);
     for (const Ligne& l : design)
         if (l.marge > 0)

@@ -664,6 +664,10 @@ private slots:
         QTest::newRow("neither HOME nor XDG_CONFIG_HOME")
             << "sansConfig" << e800 << QByteArray() << QStringList{"pour cette session"};
         QTest::newRow("a relative XDG_CONFIG_HOME") << "configRelative" << e800 << QByteArray() << QStringList();
+        for (const char* ecran : {"800x600", "1920x1080"})
+            for (const char* ppp : {"1", "10", "96", "100000"})
+                QTest::addRow("QT_FONT_DPI=%s on %s", ppp, ecran)
+                    << "ppp" << QString::fromLatin1(ecran) << QByteArray(ppp) << QStringList();
     }
 
     void programmeReel() {
