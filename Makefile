@@ -82,15 +82,16 @@ package: build
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
 
-# Fuzzing: the data-file loader, the settings store and the command line of lunespiral-tirage,
-# each for FUZZ_SECONDS, with libFuzzer (clang), AddressSanitizer and UndefinedBehaviorSanitizer.
-# Seeds: fuzz/corpus/<target>, plus the data files of the build; what the fuzzers learn stays
-# in $(BUILD_FUZZ)/corpus and is reused by the next run. A failing input lands in
-# $(BUILD_FUZZ)/artefacts and fails the target.
+# Fuzzing: the data-file loader, the settings store, the command line of lunespiral-tirage and
+# the help viewer's look at a help file, each for FUZZ_SECONDS, with libFuzzer (clang),
+# AddressSanitizer and UndefinedBehaviorSanitizer. Seeds: fuzz/corpus/<target>, plus the data
+# and help files of the build; fuzz/<target>.dict, where there is one, is the dictionary. What
+# the fuzzers learn stays in $(BUILD_FUZZ)/corpus and is reused by the next run. A failing
+# input lands in $(BUILD_FUZZ)/artefacts and fails the target.
 BUILD_FUZZ   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PAQUETS_FUZZ := clang libclang-rt-14-dev
-FUZZERS      := fuzz_donnees fuzz_reglages fuzz_arguments
+FUZZERS      := fuzz_donnees fuzz_reglages fuzz_arguments fuzz_aide
 
 .PHONY: fuzz
 fuzz:
@@ -105,14 +106,18 @@ fuzz:
 	    > $(BUILD_FUZZ)/graines/fuzz_donnees/complet-fr
 	@{ printf '\001\200\004\004\000\007\000\000\000'; cat $(BUILD)/bin/tbcus $(BUILD)/bin/tbbus; } \
 	    > $(BUILD_FUZZ)/graines/fuzz_donnees/complet-en
+	@# The help files as the build writes them.
+	@mkdir -p $(BUILD_FUZZ)/graines/fuzz_aide
+	@cp $(BUILD)/bin/lunespfr.hlp $(BUILD)/bin/lunespus.hlp $(BUILD_FUZZ)/graines/fuzz_aide/
 	@# The temporary files go to memory when it can: QSettings syncs every file it writes.
 	@tmp=/dev/shm; [ -d $$tmp ] && [ -w $$tmp ] || tmp=$${TMPDIR:-/tmp}; \
 	for f in $(FUZZERS); do \
 	    mkdir -p $(BUILD_FUZZ)/corpus/$$f; \
 	    echo "== $$f, $(FUZZ_SECONDS) s"; \
 	    graines=; [ -d $(BUILD_FUZZ)/graines/$$f ] && graines=$(BUILD_FUZZ)/graines/$$f; \
+	    dico=; [ -f fuzz/$$f.dict ] && dico=-dict=fuzz/$$f.dict; \
 	    TMPDIR=$$tmp $(BUILD_FUZZ)/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	        -print_final_stats=1 -artifact_prefix=$(BUILD_FUZZ)/artefacts/ \
+	        -print_final_stats=1 -artifact_prefix=$(BUILD_FUZZ)/artefacts/ $$dico \
 	        $(BUILD_FUZZ)/corpus/$$f fuzz/corpus/$$f $$graines > $(BUILD_FUZZ)/$$f.log 2>&1; \
 	    code=$$?; \
 	    grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::number_of_executed_units|^Done' $(BUILD_FUZZ)/$$f.log; \

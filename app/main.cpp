@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "Demarrage.h"
+#include "Echelle.h"
 #include "fSplash.h"
 
 #ifdef LUNESPIRAL_AVEC_MESURE
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
 #ifdef LUNESPIRAL_AVEC_MESURE
     const long long debutMain = maintenantNs();
 #endif
+    bornerResolutionImposee();
     Application application(argc, argv);
     Fenetres fenetres = demarrer();
 #ifdef LUNESPIRAL_AVEC_MESURE

@@ -86,9 +86,10 @@ std::string texteNumerosChance(const std::vector<int>& numeros) {
 }
 
 std::string descriptionNumerosChance(int langue, int nombre, int minimum, int maximum) {
+    // The range actually drawn: stored bounds may come in either order (see tirerNumerosChance).
     const std::string n = std::to_string(nombre);
-    const std::string a = std::to_string(minimum);
-    const std::string b = std::to_string(maximum);
+    const std::string a = std::to_string(std::min(minimum, maximum));
+    const std::string b = std::to_string(std::max(minimum, maximum));
     if (langue == langueAnglais)
         return "Your " + n + " lucky numbers from " + a + " to " + b;
     return cp1252("Vos " + n + " numéros de la chance de " + a + " à " + b);

@@ -21,7 +21,7 @@ std::vector<int> tirerNumerosChance(Hasard& hasard, int nombre, int minimum, int
 std::string texteNumerosChance(const std::vector<int>& numeros);
 
 // "Vos 6 numéros de la chance de 1 à 49" / "Your 6 lucky numbers from 1 to 49",
-// as Windows-1252 bytes.
+// as Windows-1252 bytes; the range from its smaller bound to its larger, as drawn.
 std::string descriptionNumerosChance(int langue, int nombre, int minimum, int maximum);
 
 } // namespace lunespiral

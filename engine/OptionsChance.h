@@ -26,10 +26,12 @@ struct OptionsChance {
 inline const QString cleRegistreParDefaut = QStringLiteral("Software\\Ludicorium\\LUNESPIRAL 2000\\");
 
 // The per-user settings store: one INI file, values kept as raw little-endian bytes under the
-// key path. Writes replace the file atomically.
+// key path. Writes replace the file atomically. Without a proper file (no configuration
+// directory, or something else than a regular file in the file's place) the options live for
+// the run only: nothing is read or written, and avertissement() says so.
 class MagasinReglages {
 public:
-    // The user's own store ($XDG_CONFIG_HOME/Ludicorium/LUNESPIRAL 2000.ini).
+    // The user's own store: $XDG_CONFIG_HOME/Ludicorium/LUNESPIRAL 2000.ini, or ~/.config/...
     explicit MagasinReglages(const QString& cleRegistre);
     // A store in a given INI file (tests, tools).
     MagasinReglages(const QString& fichier, const QString& cleRegistre);
@@ -43,22 +45,27 @@ public:
     // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be written.
     void enregistrer(const QString& valeur);
 
-    QString fichier() const { return reglages_->fileName(); }
+    // Empty when there is no configuration directory.
+    QString fichier() const { return fichier_; }
 
-    // Set when the file held a value Qt would decode as a serialized variant (only damage puts
-    // one there): the file was moved aside to "<file>.endommage" and the store starts afresh.
+    // What the user must hear of the file once, at start-up: it was damaged (it held a value Qt
+    // would decode as a serialized variant, or was implausibly large) and was moved aside to
+    // "<file>.endommage", or the options hold for this run only.
     const std::optional<std::string>& avertissement() const { return avertissement_; }
 
 private:
-    QString cle(const QString& nom) const { return cleRegistre_ + nom; }
-    template <typename... Args>
-    void ouvrir(const Args&... args);
-    std::unique_ptr<QSettings> reglages_;
+    enum class Etat {
+        Fichier,       // the INI file, through QSettings
+        PourLaSession, // nothing is read or written
+        Refuse,        // a damaged file that could not be moved aside: neither read nor written
+    };
+    void ouvrir();
+    QString fichier_;
     QString cleRegistre_;
+    Etat etat_ = Etat::Fichier;
+    std::unique_ptr<QSettings> reglages_;
     std::optional<std::string> avertissement_;
     std::vector<std::pair<QString, QByteArray>> enAttente_;
-    // The damaged file could not be moved aside: it is neither read nor written.
-    bool refuse_ = false;
 };
 
 // The one options record of the process.

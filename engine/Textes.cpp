@@ -3,16 +3,12 @@
 #include "Arcanes.h"
 #include "Cp1252.h"
 #include "Erreurs.h"
+#include "Fichiers.h"
 #include "Langue.h"
 #include "SignificationsCartes.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
-#include <fcntl.h>
-#include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace lunespiral {
 
@@ -41,30 +37,6 @@ std::int32_t entier32(const unsigned char* o) {
     return static_cast<std::int32_t>(v);
 }
 
-// The file's first `taille` bytes at most, or nothing when it cannot be opened for reading.
-// It is opened for reading only: an installed program's files are read-only for everyone, and
-// that must not count as missing. Anything but a regular file counts as missing too.
-std::optional<std::vector<unsigned char>> lireFichier(const std::string& chemin, std::size_t taille) {
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat infos {};
-    if (::fstat(fd, &infos) != 0 || !S_ISREG(infos.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::vector<unsigned char> contenu(taille);
-    std::size_t lus = 0;
-    while (lus < taille) {
-        const ssize_t n = ::read(fd, contenu.data() + lus, taille - lus);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break; // end of file, or a read error: what was read stands
-        lus += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    contenu.resize(lus);
-    return contenu;
-}
-
 } // namespace
 
 std::string nomFichierDomaines(int langue) { return langue == langueAnglais ? "tbbus" : "tbb"; }
@@ -90,8 +62,12 @@ void Textes::chargerTableCartes(int langue) {
 
 void Textes::chargerTextes(int langue, const std::string& repertoire) {
     chargerTableCartes(langue);
+    // No directory is not the current one: the files of whoever started the program are not ours.
+    if (repertoire.empty()) return;
 
-    if (const auto contenu = lireFichier(repertoire + nomFichierDomaines(langue),
+    // Opened for reading only: an installed program's files are read-only for everyone, and
+    // that must not count as missing.
+    if (const auto contenu = lireFichierOrdinaire(repertoire + nomFichierDomaines(langue),
                                          nbEnregDomaines * EnregDomaine::taille)) {
         const unsigned char* o = contenu->data();
         std::size_t reste = contenu->size();
@@ -109,7 +85,7 @@ void Textes::chargerTextes(int langue, const std::string& repertoire) {
     }
 
     const auto contenu =
-        lireFichier(repertoire + nomFichierPaires(langue), nbEnregPaires * EnregPaire::taille);
+        lireFichierOrdinaire(repertoire + nomFichierPaires(langue), nbEnregPaires * EnregPaire::taille);
     if (!contenu) return;
     const unsigned char* o = contenu->data();
     std::size_t reste = contenu->size();

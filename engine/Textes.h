@@ -60,9 +60,9 @@ public:
     // Fills the card table with the built-in names and meanings of the language.
     void chargerTableCartes(int langue);
     // The card table, then the domain file, then the pair file, from `repertoire` (which ends
-    // with a separator, or is empty for the current directory). A file that cannot be opened
-    // is skipped without a word; a short one throws ErreurLecture after keeping the complete
-    // records read before it.
+    // with a separator; empty when unknown, and then no file is read). A file that cannot be
+    // opened, or is not a regular file, is skipped without a word; a short one throws
+    // ErreurLecture after keeping the complete records read before it.
     void chargerTextes(int langue, const std::string& repertoire);
 
     // Composition writes each text into the result as soon as it is made, so that a range

@@ -1,5 +1,6 @@
 #include "Echelle.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lunespiral {
@@ -11,10 +12,28 @@ Echelle echelleUnique(int largeurEcran, double pointsParPouce) {
     return {f, f, f};
 }
 
+Echelle echelleUnique(QSize ecran, double pointsParPouce, QSize design) {
+    const double f = echelleUnique(ecran.width(), pointsParPouce).x;
+    const double tient = std::min(static_cast<double>(ecran.width()) / design.width(),
+                                  static_cast<double>(ecran.height()) / design.height());
+    // Fitting the screen comes first: a screen too small for half the design gets what it holds.
+    const double borne = std::min(std::max(f, 0.5), tient);
+    return {borne, borne, borne};
+}
+
 Echelle echelleFenetrePrincipale(int largeurEcran, int hauteurEcran, double pointsParPouce) {
-    const double fx = std::trunc(largeurEcran * 96.0 / pointsParPouce) / 800.0;
-    const double fy = std::trunc(hauteurEcran * 96.0 / pointsParPouce) / 600.0;
+    const double ecranX = largeurEcran / 800.0;
+    const double ecranY = hauteurEcran / 600.0;
+    const double fx = std::clamp(std::trunc(largeurEcran * 96.0 / pointsParPouce) / 800.0, ecranX / 2, ecranX);
+    const double fy = std::clamp(std::trunc(hauteurEcran * 96.0 / pointsParPouce) / 600.0, ecranY / 2, ecranY);
     return {fx, fy, std::min(fx, fy)};
+}
+
+void bornerResolutionImposee() {
+    bool nombre = false;
+    const int ppp = qEnvironmentVariableIntValue("QT_FONT_DPI", &nombre);
+    // Qt ignores a value of 0 or less, as it does one that is not a number.
+    if (nombre && ppp > 0) qputenv("QT_FONT_DPI", QByteArray::number(std::clamp(ppp, 48, 384)));
 }
 
 namespace {

@@ -17,9 +17,19 @@ struct Echelle {
 
 // The single factor trunc(W × 96 / dpi) / 800 of the splash and the dialog.
 Echelle echelleUnique(int largeurEcran, double pointsParPouce);
+// The same for a window of `design` pixels, kept within what the screen can hold and above
+// half the design: a screen's dots per inch can be anything (QT_FONT_DPI=1 asked for a
+// splash of 43,680 pixels across).
+Echelle echelleUnique(QSize ecran, double pointsParPouce, QSize design);
 // The main window's: the same across, trunc(H × 96 / dpi) / 600 down, fonts by the smaller,
-// so that a wide screen does not push the panels below its bottom edge.
+// so that a wide screen does not push the panels below its bottom edge. The window fills the
+// screen: its controls never go past the screen's edges, nor below half their size.
 Echelle echelleFenetrePrincipale(int largeurEcran, int hauteurEcran, double pointsParPouce);
+
+// Before the application object exists: a QT_FONT_DPI that Qt would turn into a screen of one
+// pixel (100000) or fonts too small to read (1) is brought back within 48..384, a quarter to
+// four times the usual 96.
+void bornerResolutionImposee();
 
 // Scales the geometry of `racine` and every widget under it, and the pixel size of each font
 // that a widget sets for itself.

@@ -1,13 +1,14 @@
 #include "fSplash.h"
 
+#include "BoiteMessage.h"
 #include "Echelle.h"
 #include "Globales.h"
 #include "ImageControle.h"
 #include "OptionsChance.h"
 #include "Polices.h"
+#include "RepertoireProgramme.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHash>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace lunespiral {
 
@@ -151,13 +153,23 @@ void TfrmSplash::construireDesign() {
 
 void TfrmSplash::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    const Echelle echelle = echelleUnique(ecran->size().width(), ecran->logicalDotsPerInch());
+    const Echelle echelle = echelleUnique(ecran->size(), ecran->logicalDotsPerInch(), QSize(455, 304));
     mettreAEchelle(this, echelle);
     for (const Ligne& l : design)
         if (l.marge > 0)
             findChild<QLabel*>(QString::fromLatin1(l.nom))->setMargin(arrondiEchelle(l.marge * echelle.x));
 
-    repertoireProgramme = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    repertoireProgramme = repertoireDuProgramme();
+    if (repertoireProgramme.isEmpty()) {
+        // Before the language choice: said in both languages, once the splash is up.
+        QTimer::singleShot(0, this, [] {
+            BoiteMessage::information(
+                nullptr, QStringLiteral("Lunespiral ne trouve pas le dossier où il est installé : ses fichiers de "
+                                        "données et d'aide ne seront pas lus.\n"
+                                        "Lunespiral cannot find the folder it is installed in: its data and "
+                                        "help files will not be read."));
+        });
+    }
     titreProgramme = nomProgramme + QLatin1Char(' ') + versionProgramme;
     cleRegistre = cleRegistreParDefaut;
 

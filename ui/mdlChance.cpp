@@ -152,7 +152,8 @@ void TfrmConfigurationChance::construireDesign() {
 
 void TfrmConfigurationChance::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    mettreAEchelle(this, echelleUnique(ecran->size().width(), ecran->logicalDotsPerInch()));
+    // 440 x 145 once sized below, with room for the frame the window system adds.
+    mettreAEchelle(this, echelleUnique(ecran->availableSize(), ecran->logicalDotsPerInch(), QSize(460, 175)));
 
     // As wide as the columns with the left margin repeated on the right. The window system
     // draws its frame outside this width, so the margin is counted once on each side.

@@ -7,7 +7,11 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+
+#include <QDir>
+#include <QFile>
 
 using namespace lunespiral;
 
@@ -18,10 +22,12 @@ struct Execution {
     std::string sortie;
 };
 
-// Runs the built reader with a shell command line; stderr joins stdout.
-Execution executer(const std::string& arguments) {
+// Runs the built reader with a shell command line; stderr joins stdout, then `redirection`
+// applies to stdout. A reader that hangs is stopped after ten seconds (status 124).
+Execution executer(const std::string& arguments, const std::string& redirection = "") {
     Execution e;
-    const std::string commande = std::string("'") + PROGRAMME_TIRAGE + "' " + arguments + " 2>&1";
+    const std::string commande =
+        std::string("timeout 10 '") + PROGRAMME_TIRAGE + "' " + arguments + " 2>&1 " + redirection;
     FILE* f = popen(commande.c_str(), "r");
     if (!f) return e;
     std::array<char, 4096> tampon{};
@@ -158,6 +164,9 @@ TEST(ProgrammeTirage, LuckyNumbers) {
                         "\"description\":\"Vos 6 numéros de la chance de 1 à 49\"}\n");
     e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 10,1,10");
     EXPECT_EQ(e.sortie, "Your 10 lucky numbers from 1 to 10\n9 - 4 - 6 - 1 - 10 - 5 - 2 - 3 - 8 - 7\n");
+    // Bounds given the wrong way round: the range drawn is described.
+    e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 6,40,10");
+    EXPECT_EQ(e.sortie.substr(0, e.sortie.find('\n')), "Your 6 lucky numbers from 10 to 40");
     e = executer("--graine 0 --json chance --cartes 5,1,22,9,14,3,7,19,11,2");
     EXPECT_NE(e.sortie.find("[22,9,7,3,43,2]"), std::string::npos) << e.sortie;
     EXPECT_EQ(executer("chance --cartes 1,2,3,4,5").statut, 2);
@@ -194,6 +203,47 @@ TEST(ProgrammeTirage, MissingDataFiles) {
     e = executer(repertoire + "--langue fr --graine 0 maisons");
     EXPECT_EQ(e.statut, 1);
     EXPECT_NE(e.sortie.find("Lecture au delà de la fin de fichier"), std::string::npos) << e.sortie;
+}
+
+TEST(ProgrammeTirage, HostileFilesAndOutputs) {
+    // Texts with control characters, as a damaged data file holds them; a FIFO and a link to a
+    // device in place of the data files; an output that cannot be written.
+    QTemporaryDir dossier;
+    const std::string repertoire = "--repertoire '" + dossier.path().toStdString() + "' ";
+    const std::string paires =
+        essai::contenuPaires([](int, int, std::string& r) { essai::champ(r, 255, "\x1b[2J\a\x81\x7f\tfin"); });
+    for (const char* nom : {"tbb", "tbbus"}) essai::ecrire(dossier, nom, essai::contenuDomaines());
+    for (const char* nom : {"tbc", "tbcus"}) essai::ecrire(dossier, nom, paires);
+    struct Cas {
+        const char* nom;
+        std::string commande;
+        std::string redirection;
+        int statut;
+        std::vector<std::string> attendus;
+    };
+    const std::vector<Cas> cas = {
+        {"control characters", repertoire + "--langue fr bohemiens", "", 0, {"    \\u001b[2J\\u0007\\u0081\\u007f\\u0009fin\n"}},
+        {"control characters in JSON", repertoire + "--json bohemiens", "", 0,
+         {"\"\\u001b[2J\\u0007\\u0081\\u007f\\tfin\""}},
+        {"a full disk", repertoire + "--langue fr croix", ">/dev/full", 1,
+         {"lunespiral-tirage : écriture impossible sur la sortie standard (No space left on device)"}},
+        {"no standard output", repertoire + "--langue en croix", ">&-", 1,
+         {"lunespiral-tirage: cannot write to standard output (Bad file descriptor)"}},
+        {"the help, on a full disk", "--help", ">/dev/full", 1, {"cannot write"}},
+        // Both count as missing: the pair file's indexes are 0, hence the range error.
+        {"a FIFO and a device", "--repertoire '" + dossier.filePath("speciaux").toStdString() + "' croix", "", 1,
+         {"Erreur de vérification d'étendue"}},
+    };
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("speciaux"));
+    ASSERT_EQ(::mkfifo(dossier.filePath("speciaux/tbc").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dossier.filePath("speciaux/tbb")));
+    for (const Cas& c : cas) {
+        const Execution e = executer(c.commande, c.redirection);
+        EXPECT_EQ(e.statut, c.statut) << c.nom << ": " << e.sortie;
+        for (const auto& attendu : c.attendus) EXPECT_NE(e.sortie.find(attendu), std::string::npos) << c.nom << ": " << e.sortie;
+        for (const char octet : {'\x1b', '\a', '\x7f', '\t'}) EXPECT_EQ(e.sortie.find(octet), std::string::npos) << c.nom;
+        EXPECT_EQ(e.sortie.find("\xc2\x81"), std::string::npos) << c.nom;
+    }
 }
 
 TEST(ProgrammeTirage, ClockSeededReadingReportsItsSeed) {

@@ -18,19 +18,29 @@
 #include "mdlChance.h"
 #include "spiral.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLockFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 using namespace lunespiral;
 
@@ -61,6 +71,70 @@ QByteArray auHasard(qsizetype taille, unsigned graine) {
     return b;
 }
 
+struct Execution {
+    bool termine = false; // within the time limit
+    int statut = -1;
+    QStringList lignes;
+};
+
+// Runs the program at `programme` from `dossier` with `environnement`, its output gathered;
+// killed after `delai` ms. Paths are bytes: a directory's name may be anything.
+Execution executer(const QByteArray& programme, const QByteArray& dossier, const QByteArrayList& environnement,
+                   int delai) {
+    Execution e;
+    std::vector<char*> env;
+    for (const QByteArray& v : environnement) env.push_back(const_cast<char*>(v.constData()));
+    env.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(programme.constData()), nullptr};
+    int tube[2];
+    if (::pipe2(tube, O_CLOEXEC) != 0) return e;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(tube[1], STDOUT_FILENO);
+        ::dup2(tube[1], STDERR_FILENO);
+        if (::chdir(dossier.constData()) == 0) ::execve(argv[0], argv, env.data());
+        ::_exit(127);
+    }
+    ::close(tube[1]);
+    QByteArray sortie;
+    QElapsedTimer chrono;
+    chrono.start();
+    while (true) {
+        const qint64 reste = delai - chrono.elapsed();
+        pollfd attente{tube[0], POLLIN, 0};
+        if (reste <= 0) break;
+        const int pret = ::poll(&attente, 1, static_cast<int>(reste));
+        if (pret < 0 && errno == EINTR) continue;
+        if (pret <= 0) break;
+        char tampon[4096];
+        const ssize_t n = ::read(tube[0], tampon, sizeof tampon);
+        if (n <= 0) {
+            e.termine = true;
+            break;
+        }
+        sortie.append(tampon, n);
+    }
+    ::close(tube[0]);
+    if (!e.termine) ::kill(pid, SIGKILL);
+    int etat = 0;
+    ::waitpid(pid, &etat, 0);
+    e.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    e.lignes = QString::fromUtf8(sortie).split('\n');
+    return e;
+}
+
+// The built program with its data and help files, linked (or copied) into `dossier`.
+void installerProgramme(const std::string& dossier) {
+    namespace fs = std::filesystem;
+    const fs::path construit = fs::path(PROGRAMME).parent_path();
+    fs::create_directories(dossier);
+    for (const char* nom : {"lunespiral", "tbb", "tbbus", "tbc", "tbcus", "lunespfr.hlp", "lunespus.hlp"}) {
+        std::error_code erreur;
+        fs::create_hard_link(construit / nom, fs::path(dossier) / nom, erreur);
+        if (erreur) fs::copy_file(construit / nom, fs::path(dossier) / nom);
+    }
+}
+
 } // namespace
 
 class TestPannes : public QObject {
@@ -70,6 +144,7 @@ class TestPannes : public QObject {
     QStringList boites_;
     QTemporaryDir racine_;
     int numero_ = 0;
+    QList<QUrl> liensOuverts_; // what went to the desktop's browser
 
     // A directory of its own for each case.
     QString nouveauDossier() {
@@ -112,7 +187,7 @@ class TestPannes : public QObject {
         optionsChance() = OptionsChance();
         etatTirage() = EtatTirage();
         langue = 0;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         boites_.clear();
         f_ = demarrer();
         repertoireProgramme = donnees;
@@ -201,6 +276,9 @@ class TestPannes : public QObject {
         contenu = QByteArray::number(fils) + contenu.mid(contenu.indexOf('\n'));
         ecrire(fichier + ".lock", contenu);
     }
+
+public slots:
+    void ouvrirLien(const QUrl& lien) { liensOuverts_ << lien; }
 
 private slots:
     void init() {
@@ -337,6 +415,73 @@ private slots:
         VisionneuseAide::instance().close();
     }
 
+    // Help files that ask more than a help file should: the viewer takes only the file itself
+    // and the pictures beside it, refuses what Qt could not lay out, and says so.
+    void aideHostile_data() {
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QString>("message"); // part of the message, empty when the help opens
+        const QByteArray debut = "<html><head><title>Aide</title></head><body>";
+        QTest::newRow("pictures from elsewhere")
+            << debut + "<img src=\"/dev/zero\"><img src=\"../../etc/hostname\"><img src=\"file:///dev/zero\">"
+                       "<img src=\"point.png\"><p><a href=\"file:///etc/hostname\">local</a> "
+                       "<a href=\"http://example.org/\">web</a></p></body></html>"
+            << QString();
+        QTest::newRow("3000 nested tables") << debut + QByteArray("<table><tr><td>").repeated(3000) << "trop complexe";
+        // Few tags, but each paragraph would be laid out 4,096 times (some fifteen seconds).
+        QTest::newRow("text in 12 nested tables")
+            << debut + QByteArray("<table><tr><td>").repeated(12) + QByteArray("<p>Un paragraphe assez long.").repeated(400)
+            << "trop complexe";
+        QTest::newRow("over a megabyte") << debut + QByteArray(1 << 20, 'x') << "trop volumineux";
+        QTest::newRow("a read error") << QByteArray("/proc/self/mem") << "ne peut pas être lu";
+    }
+
+    void aideHostile() {
+        QFETCH(QByteArray, html);
+        QFETCH(QString, message);
+        const QString d = donneesCompletes();
+        QFile::remove(d + "lunespfr.hlp");
+        if (html.startsWith('/')) QVERIFY(QFile::link(QString::fromLatin1(html), d + "lunespfr.hlp"));
+        else ecrire(d + "lunespfr.hlp", html);
+        QImage point(1, 1, QImage::Format_RGB32);
+        point.fill(Qt::red);
+        QVERIFY(point.save(d + "point.png"));
+        demarrerAvec(d, nouveauDossier());
+        VisionneuseAide& visionneuse = VisionneuseAide::instance();
+        visionneuse.close();
+        cliquer("TSBAide");
+        if (!message.isEmpty()) {
+            QCOMPARE(boites_.size(), 1);
+            QVERIFY2(boites_.first().contains(message), qPrintable(boites_.first()));
+            QVERIFY(!visionneuse.isVisible());
+            return;
+        }
+        QCOMPARE(boites_, QStringList());
+        QVERIFY(visionneuse.isVisible());
+        QTextBrowser* navigateur = visionneuse.navigateur();
+        QCOMPARE(navigateur->documentTitle(), QStringLiteral("Aide"));
+        // The picture beside the help file is there; those from elsewhere are empty.
+        auto image = [navigateur](const char* nom) {
+            const QVariant v = navigateur->document()->resource(QTextDocument::ImageResource, QUrl(nom));
+            return v.typeId() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray()) : qvariant_cast<QImage>(v);
+        };
+        QCOMPARE(image("point.png").pixel(0, 0), QColor(Qt::red).rgb());
+        for (const char* ailleurs : {"/dev/zero", "../../etc/hostname", "file:///dev/zero"})
+            QVERIFY2(image(ailleurs).isNull(), ailleurs);
+        // The links, clicked: a local file is refused, the web goes to the desktop's browser.
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "ouvrirLien");
+        liensOuverts_.clear();
+        for (const char* lien : {"local", "web"}) {
+            QTextCursor texte = navigateur->document()->find(QString::fromLatin1(lien));
+            texte.setPosition(texte.selectionStart() + 1);
+            QTest::mouseClick(navigateur->viewport(), Qt::LeftButton, {}, navigateur->cursorRect(texte).center());
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(liensOuverts_, QList<QUrl>{QUrl("http://example.org/")});
+        QCOMPARE(navigateur->documentTitle(), QStringLiteral("Aide"));
+        QVERIFY(navigateur->source().isEmpty());
+        visionneuse.close();
+    }
+
     void reglagesManquantsPuisRedemarrage() {
         const QString config = nouveauDossier();
         demarrerAvec(donneesCompletes(), config);
@@ -376,6 +521,10 @@ private slots:
         QTest::newRow("serialized variant")
             << section + "verif=@ByteArray(\\x1)\noptionMinRange=@Variant("
                          "\\0\\0\\0\\t\\x65\\xa2\\xe4\\x52\\0)\n"
+            << QStringLiteral("endommagé");
+        // Some 200 bytes are written: a file of megabytes is damage, whatever it holds.
+        QTest::newRow("too large")
+            << section + "verif=@ByteArray(\\x1)\n" + QByteArray(1 << 20, ';') + "\n"
             << QStringLiteral("endommagé");
     }
 
@@ -491,6 +640,135 @@ private slots:
         arreter();
         QVERIFY(!QFile::exists(fichierReglages(config) + ".lock"));
         demarrerAvec(donneesCompletes(), copieDe(config));
+    }
+
+    // Faults met at start-up, through the real program started as a user starts it, with a
+    // library that plays its first steps (tests/ui/pilote.cpp): "FRANCAIS", the cross, the
+    // options dialog, the help. It must come to the end of them within the time limit, with
+    // exactly the expected message boxes, and every window on the screen.
+    void programmeReel_data() {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("ecran");
+        QTest::addColumn<QByteArray>("ppp"); // QT_FONT_DPI, if any
+        QTest::addColumn<QStringList>("boites");
+        const QString e800 = QStringLiteral("800x600");
+        // The pair file counts as missing, hence the cross's range error; the domain file too.
+        QTest::newRow("a FIFO and a device link for data files")
+            << "donnees" << e800 << QByteArray() << QStringList{erreurEtendue};
+        QTest::newRow("a program directory whose name is not UTF-8")
+            << "latin1" << e800 << QByteArray() << QStringList();
+        QTest::newRow("a FIFO for the settings file")
+            << "reglages" << e800 << QByteArray() << QStringList{"n'est pas un fichier ordinaire"};
+        QTest::newRow("the settings lock a link to /dev/zero")
+            << "verrou" << e800 << QByteArray() << QStringList{"ne peut pas être écrit"};
+        QTest::newRow("neither HOME nor XDG_CONFIG_HOME")
+            << "sansConfig" << e800 << QByteArray() << QStringList{"pour cette session"};
+        QTest::newRow("a relative XDG_CONFIG_HOME") << "configRelative" << e800 << QByteArray() << QStringList();
+        for (const char* ecran : {"800x600", "1920x1080"})
+            for (const char* ppp : {"1", "10", "96", "100000"})
+                QTest::addRow("QT_FONT_DPI=%s on %s", ppp, ecran)
+                    << "ppp" << QString::fromLatin1(ecran) << QByteArray(ppp) << QStringList();
+    }
+
+    void programmeReel() {
+        QFETCH(QString, cas);
+        QFETCH(QString, ecran);
+        QFETCH(QByteArray, ppp);
+        QFETCH(QStringList, boites);
+        const std::string racine = QFile::encodeName(nouveauDossier()).toStdString();
+        // QTemporaryDir cannot name a directory that is not UTF-8, so cannot remove it.
+        struct Nettoyage {
+            std::string dossier;
+            ~Nettoyage() {
+                std::error_code erreur;
+                std::filesystem::remove_all(dossier, erreur);
+            }
+        } nettoyage{racine};
+        std::string programme = racine + "programme/";
+        const std::string config = racine + "config/";
+        const std::string courant = racine + "courant/";
+        QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(courant)));
+        const std::string reglages = config + "Ludicorium/LUNESPIRAL 2000.ini";
+        QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(config + "Ludicorium")));
+        if (cas == "latin1") programme = racine + "andr\xe9/";
+        installerProgramme(programme);
+
+        QByteArrayList environnement;
+        const QByteArrayList remplacees{"QT_QPA_PLATFORM=", "QT_FONT_DPI=", "XDG_CONFIG_HOME=", "HOME=", "LD_PRELOAD=",
+                                        "ASAN_OPTIONS="};
+        for (char** v = environ; *v; ++v)
+            if (std::none_of(remplacees.begin(), remplacees.end(), [v](const QByteArray& nom) { return QByteArray(*v).startsWith(nom); }))
+                environnement << *v;
+        environnement << "QT_QPA_PLATFORM=offscreen:configfile=" ECRANS "/" + ecran.toLatin1() + ".json"
+                      << "LD_PRELOAD=" PILOTE
+                      // The driver comes before the sanitizers' runtime, which is harmless here.
+                      << "ASAN_OPTIONS=" + qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0";
+        if (!ppp.isEmpty()) environnement << "QT_FONT_DPI=" + ppp;
+        if (cas == "configRelative") environnement << "XDG_CONFIG_HOME=config" << "HOME=" + QByteArray::fromStdString(racine);
+        else if (cas != "sansConfig") environnement << "XDG_CONFIG_HOME=" + QByteArray::fromStdString(config);
+
+        if (cas == "donnees") {
+            QCOMPARE(::unlink((programme + "tbc").c_str()), 0);
+            QCOMPARE(::mkfifo((programme + "tbc").c_str(), 0600), 0);
+            QCOMPARE(::unlink((programme + "tbb").c_str()), 0);
+            QCOMPARE(::symlink("/dev/zero", (programme + "tbb").c_str()), 0);
+        } else if (cas == "reglages") {
+            QCOMPARE(::mkfifo(reglages.c_str(), 0600), 0);
+        } else if (cas == "verrou") {
+            QCOMPARE(::symlink("/dev/zero", (reglages + ".lock").c_str()), 0);
+        }
+        const bool racineConfiguree = QFileInfo::exists(QStringLiteral("/.config/Ludicorium"));
+
+        const Execution e = executer(QByteArray::fromStdString(programme + "lunespiral"),
+                                     QByteArray::fromStdString(courant), environnement, 60000);
+        const QString sortie = e.lignes.join(QLatin1Char('\n'));
+        QVERIFY2(e.termine, qPrintable("no end within a minute:\n" + sortie));
+        QVERIFY2(e.statut == 0 && e.lignes.contains(QStringLiteral("fin")), qPrintable(sortie));
+        QStringList vues;
+        for (const QString& l : e.lignes)
+            if (l.startsWith(QLatin1String("boite "))) vues << l;
+        QCOMPARE(vues.size(), boites.size());
+        for (int i = 0; i < boites.size(); ++i) QVERIFY2(vues[i].contains(boites[i]), qPrintable(vues[i]));
+        QVERIFY2(e.lignes.contains(QStringLiteral("aide Lunespiral – Aide")), qPrintable(sortie));
+
+        // Every window on the screen, at half its design size at least (in the screen's own
+        // pixels), and every control in its window; the welcome mosaic overflows by design.
+        const QStringList mesures = e.lignes.filter(QRegularExpression("^ecran ")).value(0).split(' ');
+        QCOMPARE(mesures.size(), 4);
+        const QRect surface(0, 0, mesures[1].toInt(), mesures[2].toInt());
+        const double rapport = mesures[3].toDouble();
+        const QHash<QString, QSize> designs{{"frmSplash", {455, 304}}, {"frmConfigurationChance", {440, 145}}};
+        int fenetres = 0;
+        for (const QString& l : e.lignes) {
+            QVERIFY2(!l.startsWith(QLatin1String("hors-ecran")) || l.contains(QLatin1String("/mosaique")), qPrintable(l));
+            if (!l.startsWith(QLatin1String("fenetre "))) continue;
+            const QStringList f = l.split(' ');
+            const QRect r(f[2].toInt(), f[3].toInt(), f[4].toInt(), f[5].toInt());
+            QVERIFY2(surface.contains(r), qPrintable(l));
+            if (designs.contains(f[1])) {
+                QVERIFY2(r.width() * rapport >= designs[f[1]].width() / 2, qPrintable(l));
+                QVERIFY2(r.height() * rapport >= designs[f[1]].height() / 2, qPrintable(l));
+            }
+            ++fenetres;
+        }
+        QCOMPARE(fenetres, 4); // the splash, the main window, the dialog, the help
+
+        // Nothing was read or written where it should not be.
+        struct stat infos {};
+        if (cas == "donnees") {
+            QVERIFY(::lstat((programme + "tbc").c_str(), &infos) == 0 && S_ISFIFO(infos.st_mode));
+        } else if (cas == "reglages") {
+            QVERIFY(::lstat(reglages.c_str(), &infos) == 0 && S_ISFIFO(infos.st_mode));
+        } else if (cas == "verrou") {
+            QVERIFY(::lstat((reglages + ".lock").c_str(), &infos) == 0 && S_ISLNK(infos.st_mode));
+            QVERIFY(!QFile::exists(QFile::decodeName(QByteArray::fromStdString(reglages))));
+        } else if (cas == "configRelative") {
+            QVERIFY(QFile::exists(QFile::decodeName(QByteArray::fromStdString(racine)) +
+                                  ".config/Ludicorium/LUNESPIRAL 2000.ini"));
+        }
+        QCOMPARE(QDir(QFile::decodeName(QByteArray::fromStdString(courant))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        if (!racineConfiguree) QVERIFY(!QFileInfo::exists(QStringLiteral("/.config/Ludicorium")));
     }
 };
 

@@ -45,11 +45,41 @@ const char* nomDuTirage(TypeTirage type) {
     return "";
 }
 
+// A control character as JSON writes it: \u and four hex digits.
+void echapper(std::string& s, unsigned code) {
+    char texte[8];
+    std::snprintf(texte, sizeof texte, "\\u%04x", code);
+    s += texte;
+}
+
+// True when a C1 control (U+0080..U+009F, two bytes in UTF-8) starts at `i`.
+bool controleC1(std::string_view utf8, std::size_t i) {
+    return static_cast<unsigned char>(utf8[i]) == 0xC2 && i + 1 < utf8.size() &&
+           static_cast<unsigned char>(utf8[i + 1]) >= 0x80 && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+}
+
 } // namespace
+
+std::string echapperControles(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if ((c < 0x20 && c != '\n') || c == 0x7F) {
+            echapper(s, c);
+        } else if (controleC1(utf8, i)) {
+            echapper(s, static_cast<unsigned char>(utf8[++i]));
+        } else {
+            s += static_cast<char>(c);
+        }
+    }
+    return s;
+}
 
 std::string chaineJson(std::string_view utf8) {
     std::string s = "\"";
-    for (unsigned char c : utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
         switch (c) {
         case '"': s += "\\\""; break;
         case '\\': s += "\\\\"; break;
@@ -57,13 +87,10 @@ std::string chaineJson(std::string_view utf8) {
         case '\r': s += "\\r"; break;
         case '\t': s += "\\t"; break;
         default:
-            if (c < 0x20) {
-                char code[8];
-                std::snprintf(code, sizeof code, "\\u%04x", c);
-                s += code;
-            } else {
-                s += static_cast<char>(c);
-            }
+            // JSON allows DEL and the C1 controls raw; a terminal showing the JSON would obey them.
+            if (c < 0x20 || c == 0x7F) echapper(s, c);
+            else if (controleC1(utf8, i)) echapper(s, static_cast<unsigned char>(utf8[++i]));
+            else s += static_cast<char>(c);
         }
     }
     return s + "\"";
@@ -119,7 +146,7 @@ std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langu
         s << (fr ? "Horizon montré d'abord : " : "Horizon shown first: ")
           << utf8(nomHorizon(etat.tirageBohemiens().horizonCourant, langue)) << "\n";
     s << (fr ? "Graine : " : "Seed: ") << graine << "\n";
-    return s.str();
+    return echapperControles(s.str());
 }
 
 std::string chanceJson(const std::vector<int>& numeros, const std::string& description) {
@@ -129,7 +156,7 @@ std::string chanceJson(const std::vector<int>& numeros, const std::string& descr
 }
 
 std::string chanceTexte(const std::vector<int>& numeros, const std::string& description) {
-    return utf8(description) + "\n" + texteNumerosChance(numeros) + "\n";
+    return echapperControles(utf8(description)) + "\n" + texteNumerosChance(numeros) + "\n";
 }
 
 } // namespace lunespiral

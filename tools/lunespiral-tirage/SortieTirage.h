@@ -13,6 +13,9 @@
 namespace lunespiral {
 
 std::string chaineJson(std::string_view utf8);
+// Control characters written out as JSON does, "\u0001": a damaged data file must not drive the
+// terminal. Line breaks stay; a data text never holds one (the layout turns them into spaces).
+std::string echapperControles(std::string_view utf8);
 
 // The complete reading of the state's current spread, drawn from `graine`.
 std::string lectureJson(const EtatTirage& etat, std::uint32_t graine, int langue);

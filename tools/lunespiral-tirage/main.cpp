@@ -2,13 +2,18 @@
 
 #include "ArgumentsTirage.h"
 #include "EtatTirage.h"
+#include "Fichiers.h"
 #include "Hasard.h"
+#include "Langue.h"
 #include "NumerosChance.h"
 #include "SortieTirage.h"
 #include "Textes.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
 #include <sys/ioctl.h>
@@ -19,12 +24,30 @@ using namespace lunespiral;
 
 namespace {
 
-// The data files lie beside the program, wherever it was started from.
-std::string repertoireDuProgramme() {
-    std::error_code erreur;
-    const auto programme = std::filesystem::canonical("/proc/self/exe", erreur);
-    if (erreur) return "./";
-    return programme.parent_path().string() + "/";
+// A closed standard output would be handed to the next file opened, and the reading written
+// into it: a descriptor that is closed is held by /dev/null, opened read-only so that a write
+// to it still fails and is reported.
+void tenirLesSortiesFermees() {
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO})
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            const int nul = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            if (nul >= 0 && nul != fd) {
+                ::dup2(nul, fd);
+                ::close(nul);
+            }
+        }
+}
+
+// Everything goes out, or the program says so and fails: a script must not take a lost
+// reading for an empty one.
+int ecrire(const std::string& texte, int langue) {
+    std::fwrite(texte.data(), 1, texte.size(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    const std::string cause = std::strerror(errno);
+    std::cerr << (langue == langueFrancais ? "lunespiral-tirage : écriture impossible sur la sortie standard ("
+                                           : "lunespiral-tirage: cannot write to standard output (")
+              << cause << ")\n";
+    return 1;
 }
 
 int largeurDuTerminal() {
@@ -41,18 +64,16 @@ int largeurDuTerminal() {
 } // namespace
 
 int main(int argc, char** argv) {
+    tenirLesSortiesFermees();
     ArgumentsTirage arguments;
     try {
         arguments = analyserArguments(std::vector<std::string>(argv + 1, argv + argc),
                                       langueDeLEnvironnement());
     } catch (const ErreurArguments& e) {
-        std::cerr << "lunespiral-tirage: " << e.what() << "\n" << usageTirage();
+        std::cerr << "lunespiral-tirage: " << echapperControles(e.what()) << "\n" << usageTirage();
         return 2;
     }
-    if (arguments.commande == Commande::Aide) {
-        std::cout << usageTirage();
-        return 0;
-    }
+    if (arguments.commande == Commande::Aide) return ecrire(usageTirage(), arguments.langue);
 
     Hasard& hasard = Hasard::commun();
     if (arguments.graine) hasard.graine = *arguments.graine;
@@ -64,12 +85,25 @@ int main(int argc, char** argv) {
                                                 arguments.maximum, arguments.cartes);
         const auto description = descriptionNumerosChance(arguments.langue, arguments.nombre,
                                                           arguments.minimum, arguments.maximum);
-        std::cout << (arguments.json ? chanceJson(numeros, description) + "\n"
-                                     : chanceTexte(numeros, description));
-        return 0;
+        return ecrire(arguments.json ? chanceJson(numeros, description) + "\n" : chanceTexte(numeros, description),
+                      arguments.langue);
     }
 
-    std::string repertoire = arguments.repertoire.empty() ? repertoireDuProgramme() : arguments.repertoire;
+    // The data files lie beside the program, wherever it was started from; never in the
+    // current directory by default.
+    std::string repertoire = arguments.repertoire;
+    if (repertoire.empty()) {
+        const auto programme = repertoireDeLExecutable();
+        if (!programme) {
+            std::cerr << (arguments.langue == langueFrancais
+                              ? "lunespiral-tirage : le dossier du programme est introuvable ; "
+                                "indiquez celui des fichiers de données avec --repertoire.\n"
+                              : "lunespiral-tirage: the program's folder cannot be found; "
+                                "give the data files' folder with --repertoire.\n");
+            return 1;
+        }
+        repertoire = *programme;
+    }
     if (repertoire.back() != '/') repertoire += '/';
 
     EtatTirage etat;
@@ -86,7 +120,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::cout << (arguments.json ? lectureJson(etat, graine, arguments.langue) + "\n"
-                                 : lectureTexte(etat, graine, arguments.langue, largeurDuTerminal()));
-    return 0;
+    return ecrire(arguments.json ? lectureJson(etat, graine, arguments.langue) + "\n"
+                                 : lectureTexte(etat, graine, arguments.langue, largeurDuTerminal()),
+                  arguments.langue);
 }
