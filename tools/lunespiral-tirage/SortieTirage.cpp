@@ -23,9 +23,15 @@ std::string elementJson(const std::string& cp1252) { return chaineJson(utf8(cp12
 
 template <typename T>
 std::string listeJson(const T& valeurs) {
+    // Appended piece by piece: a literal put before a temporary string makes GCC 12 at -O3
+    // warn of an overlap that cannot happen (-Wrestrict).
     std::string s = "[";
-    for (const auto& v : valeurs) s += (s.size() > 1 ? "," : "") + elementJson(v);
-    return s + "]";
+    for (const auto& v : valeurs) {
+        if (s.size() > 1) s += ',';
+        s += elementJson(v);
+    }
+    s += ']';
+    return s;
 }
 
 template <int N>
