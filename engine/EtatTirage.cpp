@@ -1,11 +1,16 @@
 #include "EtatTirage.h"
 
+#include "NumerosChance.h"
+
 namespace lunespiral {
 
 void EtatTirage::commencer(TypeTirage type) {
     typeTirage_ = type;
     tirageTermine_ = false;
     nbCartesPosees_ = 0;
+    dernierClic_ = {};
+    porteurSynthese_ = 0;
+    numeros_.clear();
     carteRetournee_.remplir(false);
     switch (type) {
     case TypeTirage::EnCroix: croixTerminee_ = false; break;
@@ -70,7 +75,12 @@ int EtatTirage::carteDeLEmplacement(int n) const {
     throw ErreurEtendue();
 }
 
-EtatTirage::Clic EtatTirage::cliquerCarte(int d, Hasard& hasard) {
+EtatTirage::Clic EtatTirage::cliquerCarte(int d, Hasard& hasard, const OptionsChance& options) {
+    dernierClic_ = poser(d, hasard, options);
+    return dernierClic_;
+}
+
+EtatTirage::Clic EtatTirage::poser(int d, Hasard& hasard, const OptionsChance& options) {
     Clic clic;
     if (typeTirage_ == TypeTirage::Aucun || !Tab<bool, nbArcanes>::contient(d)) return clic;
 
@@ -94,16 +104,21 @@ EtatTirage::Clic EtatTirage::cliquerCarte(int d, Hasard& hasard) {
     if (typeTirage_ == TypeTirage::Bohemiens) emplacementBohemiens_[d] = n;
     clic = {Effet::CartePosee, n, carteDeLEmplacement(n), false};
     if (n == nbCartesDuTirage(typeTirage_)) {
-        terminer(hasard);
+        terminer(hasard, options);
         clic.termine = true;
     }
     return clic;
 }
 
-void EtatTirage::terminer(Hasard& hasard) {
+void EtatTirage::terminer(Hasard& hasard, const OptionsChance& options) {
     tirageTermine_ = true;
     switch (typeTirage_) {
-    case TypeTirage::EnCroix: croixTerminee_ = true; break;
+    case TypeTirage::EnCroix:
+        croixTerminee_ = true;
+        // The carrier first, then the numbers: the order the program has always drawn them in.
+        porteurSynthese_ = tirerPorteurSynthese(hasard);
+        montrerNumerosChance(hasard, options);
+        break;
     case TypeTirage::DixMaisons:
         maisonsTerminees_ = true;
         tirageMaisons_.maisonCourante = tirerMaisonCourante(hasard);
@@ -123,6 +138,23 @@ int EtatTirage::tirerPorteurSynthese(Hasard& hasard) const {
         d = hasard.entre1Et(nbArcanes);
     } while (carteRetournee_[d]);
     return d;
+}
+
+void EtatTirage::montrerNumerosChance(Hasard& hasard, const OptionsChance& options) {
+    if (!tirageTermine_) return;
+    numeros_ = tirerNumerosChance(hasard, options.optionNbNumerosDeLaChance, options.optionMinRange,
+                                  options.optionMaxRange, cartesDuTirageCourant());
+    optionsNumeros_ = options;
+}
+
+void EtatTirage::cacherNumerosChance() { numeros_.clear(); }
+
+std::string EtatTirage::texteNumerosChance() const { return lunespiral::texteNumerosChance(numeros_); }
+
+std::string EtatTirage::descriptionNumerosChance(int langue) const {
+    if (numeros_.empty()) return {};
+    return lunespiral::descriptionNumerosChance(langue, optionsNumeros_.optionNbNumerosDeLaChance,
+                                                optionsNumeros_.optionMinRange, optionsNumeros_.optionMaxRange);
 }
 
 std::vector<int> EtatTirage::cartesDuTirageCourant() const {

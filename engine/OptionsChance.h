@@ -22,6 +22,9 @@ struct OptionsChance {
     friend bool operator==(const OptionsChance&, const OptionsChance&) = default;
 };
 
+// 6 numbers from 1 to 49, as the program first sets them.
+inline constexpr OptionsChance optionsParDefaut{1, 6, 1, 49};
+
 // The key path of the options in the store, as the program has always named it.
 inline const QString cleRegistreParDefaut = QStringLiteral("Software\\Ludicorium\\LUNESPIRAL 2000\\");
 

@@ -1,8 +1,7 @@
 #pragma once
 // The process-wide values of the program: the scale of the screen, where the program lives,
-// its title, its settings key, the language, and the reading under way.
-
-#include "EtatTirage.h"
+// its title, its settings key and the language. The windows are handed what they work with
+// (see Collaborateurs.h); these values are only read where no window is at hand.
 
 #include <QString>
 
@@ -16,9 +15,6 @@ inline QString repertoireProgramme; // ends with a separator
 inline QString titreProgramme;      // "LUNESPIRAL 2000"
 inline QString cleRegistre;         // "Software\Ludicorium\LUNESPIRAL 2000\"
 inline int langue = 0;              // 0 until chosen, then 1 French or 2 English
-
-// The reading on screen; the reading flow is its only writer.
-EtatTirage& etatTirage();
 
 // Nearest integer, an exact half going to the even neighbour.
 int arrondi(double v);

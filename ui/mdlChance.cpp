@@ -1,5 +1,7 @@
 #include "mdlChance.h"
 
+#include "EtatTirage.h"
+
 #include "Echelle.h"
 #include "Erreurs.h"
 #include "Globales.h"
@@ -283,7 +285,7 @@ void TfrmConfigurationChance::Button1Click() {
         throw;
     }
     fermer();
-    if (etatTirage().tirageTermine() && apresConfirmation) apresConfirmation();
+    if (etat_ && etat_->tirageTermine() && apresConfirmation) apresConfirmation();
 }
 
 void TfrmConfigurationChance::buttonAnnulerClick() { fermer(); }

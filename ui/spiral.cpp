@@ -5,7 +5,6 @@
 #include "BoiteMessage.h"
 #include "Erreurs.h"
 #include "Globales.h"
-#include "Chaines.h"
 #include "Langue.h"
 #include "Libelles.h"
 #include "NumerosChance.h"
@@ -168,7 +167,9 @@ int coteGlypheAide(const QToolButton* aide) { return std::max(16, std::min(aide-
 // ---------------------------------------------------------------------------------------------
 // Creation.
 
-TfrmLunespiral::TfrmLunespiral(QWidget* parent, Creation creation) : QWidget(parent) {
+TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* parent, Creation creation)
+    : QWidget(parent), etat_(collaborateurs.etat), hasard_(collaborateurs.hasard), textes_(collaborateurs.textes),
+      options_(collaborateurs.options), images_(collaborateurs.images) {
     setObjectName(QStringLiteral("frmLunespiral"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     frmLunespiral = this;
@@ -182,10 +183,9 @@ TfrmLunespiral::TfrmLunespiral(QWidget* parent, Creation creation) : QWidget(par
     // waits until the event loop runs so that it shows over the splash.
     try {
         MagasinReglages magasin(cleRegistre.isEmpty() ? cleRegistreParDefaut : cleRegistre);
-        chargerOptions(optionsChance(), magasin);
+        chargerOptions(options_, magasin);
     } catch (const ErreurReglages& e) {
-        const QString message = QString::fromUtf8(e.what());
-        QTimer::singleShot(0, this, [message] { BoiteMessage::information(nullptr, message); });
+        QTimer::singleShot(0, this, [e] { Application::signalerErreur(e); });
     }
     if (creation == Creation::Complete) terminerCreation();
     // See eventFilter: the window's controls are not repainted when it is disabled or enabled.
@@ -375,7 +375,7 @@ void TfrmLunespiral::FormCreate() {
     // The pictures the window shows first, in the order it needs them: the mosaic and the
     // spread chooser right after the language choice, then the deck, the faces and the houses.
     // The picture service draws them while the splash waits for the language.
-    ServiceImages& service = ServiceImages::instance();
+    ServiceImages& service = images_;
     const qreal ratio = devicePixelRatioF();
     const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
     for (int k = 1; k <= nbArcanes; ++k) service.preparer(imagesFaces_[k], {tw, th + hauteurBandeauFace}, hauteurBandeauFace, ratio);
@@ -573,7 +573,7 @@ void TfrmLunespiral::AfficherMosaique() {
     const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
     const int x0 = (Wf - 8 * L) / 2, y0 = (Hf - 3 * H) / 2;
     const qreal ratio = devicePixelRatioF();
-    Hasard& hasard = Hasard::commun();
+    Hasard& hasard = hasard_;
     for (int i = 1; i <= 10; ++i)
         for (int j = 1; j <= 5; ++j) {
             const int f = hasard.entre1Et(nbArcanes);
@@ -581,7 +581,7 @@ void TfrmLunespiral::AfficherMosaique() {
             // top 20 rows (the numeral strip) falling outside the tile.
             // Tiles of one face share one pixmap.
             ImageControle* c = mosaique_[i][j];
-            c->setPixmap(ServiceImages::instance().imageRognee(imagesFaces_[f], {tw, th + hauteurBandeauFace},
+            c->setPixmap(images_.imageRognee(imagesFaces_[f], {tw, th + hauteurBandeauFace},
                                                               hauteurBandeauFace, ratio));
             c->move(x0 + (i - 2) * tw, y0 + (j - 2) * th);
         }
@@ -591,7 +591,7 @@ void TfrmLunespiral::AfficherMosaique() {
 
 void TfrmLunespiral::DessinerEtoiles() {
     const int Wf = width(), Hf = height();
-    Hasard& hasard = Hasard::commun();
+    Hasard& hasard = hasard_;
     const int n = hasard.entre1Et(500) + 200;
     etoiles_.clear();
     etoiles_.reserve(static_cast<std::size_t>(n));
@@ -619,8 +619,6 @@ void TfrmLunespiral::DessinerEtoiles() {
 }
 
 void TfrmLunespiral::paintEvent(QPaintEvent* e) {
-    // Texts waiting for their hidden boxes are laid out on the turn after this paint.
-    if (textesCroixEnAttente_) QTimer::singleShot(0, this, [this] { poserTextesCroix(); });
     // Every repaint scatters a new field, unless one drawn by a completion is waiting.
     if (!etoilesAPeindre_) DessinerEtoiles();
     etoilesAPeindre_ = false;
@@ -639,80 +637,56 @@ void TfrmLunespiral::AfficherInfo(const QString& texte) { panelInformations_->se
 // ---------------------------------------------------------------------------------------------
 // Languages.
 
-void TfrmLunespiral::AppliquerLangue() {
+void TfrmLunespiral::AppliquerLangue(const Chaines& chaines) {
     terminerCreation();
-    const bool fr = langue == langueFrancais;
-    const bool en = langue == langueAnglais;
-    if (!fr && !en) {
+    // Before a language is chosen there is nothing to say: the captions stay as they are.
+    if (chaines.langue == langueAucune) {
         AppliquerLegendes();
         return;
     }
-    // Table A.
-    chaines.msgQuitter = fr ? QStringLiteral("Voulez-vous vraiment arrêter ?") : QStringLiteral("Do you really want to quit ?");
-    chaines.msgAuRevoir = fr ? QStringLiteral("A bientôt !!!") : QStringLiteral("See you !!!");
-    chaines.fichierAide = repertoireProgramme + (fr ? QStringLiteral("lunespfr.hlp") : QStringLiteral("lunespus.hlp"));
+    chaines_ = chaines;
     AppliquerLegendes();
-    // Table B.
-    chaines.motArcane = fr ? QStringLiteral("Arcane") : QStringLiteral("Card");
-    chaines.motPsyche = fr ? QStringLiteral("Psyché Globale") : QStringLiteral("Psychical Energy");
-    chaines.msgAbandon = fr ? QStringLiteral("Etes-vous sûr de vouloir abandonner le tirage en cours ???")
-                            : QStringLiteral("Are you sure you want to give up this draw ???");
-    chaines.msgTirez4 = fr ? QStringLiteral("Tirez 4 cartes...") : QStringLiteral("Draw 4 cards...");
-    chaines.msgTirez10 = fr ? QStringLiteral("Tirez 10 cartes...") : QStringLiteral("Draw 10 cards...");
-    chaines.msgCliquezMaison = fr ? QStringLiteral("Cliquez sur la maison (carte) de votre choix...")
-                                  : QStringLiteral("Click among the house (card) of your choice...");
-    chaines.msgCliquezCarte = fr ? QStringLiteral("Cliquez sur la carte de votre choix")
-                                 : QStringLiteral("Choose one card of the bohemian draw...");
-    // Table C.
-    for (int n = 1; n <= nbHorizons; ++n) etiquettesHorizons_[n]->setText(versQString(nomHorizon(n, langue)));
-    controle<Panneau>("panelChooseTirage")->setText(fr ? QStringLiteral("Sélectionnez un des 3 tirages divinatoires...")
-                                                      : QStringLiteral("Choose one of these 3 tarot readings..."));
-    controle<Panneau>("panelTitrePresentCroix")->setText(QStringLiteral("--- PRESENT ---"));
-    controle<Panneau>("panelTitreFuturCroix")->setText(fr ? QStringLiteral("--- FUTUR ---") : QStringLiteral("--- FUTURE ---"));
-    for (int h = 1; h <= nbMaisons; ++h) chaines.nomsMaisons[h] = versQString(nomMaison(h, langue));
-    for (int h = 1; h <= nbMaisons; ++h)
-        chaines.libellesMaisons[h] = (fr ? QStringLiteral("Maison ") : QStringLiteral("House ")) +
-                                     QString::number(h) + QStringLiteral(" <--> ") + chaines.nomsMaisons[h];
+    for (int n = 1; n <= nbHorizons; ++n) etiquettesHorizons_[n]->setText(versQString(nomHorizon(n, chaines_.langue)));
+    controle<Panneau>("panelChooseTirage")->setText(chaines_.texte(Cle::choixDuTirage));
+    controle<Panneau>("panelTitrePresentCroix")->setText(chaines_.texte(Cle::titrePresent));
+    controle<Panneau>("panelTitreFuturCroix")->setText(chaines_.texte(Cle::titreFutur));
 }
 
 void TfrmLunespiral::AppliquerLegendes() {
-    const bool fr = langue == langueFrancais;
-    if (fr || langue == langueAnglais) {
-        chaines.titreNumerosChance = fr ? QStringLiteral("Numéros de la chance") : QStringLiteral("Lucky numbers");
-        sbConfiguration_->setToolTip(fr ? QStringLiteral("Options de choix des numéros de la chance")
-                                        : QStringLiteral("Options for the choice of the lucky numbers"));
-        controle<Panneau>("panelTirageEnCroix")->setText(fr ? QStringLiteral("Tirage en croix") : QStringLiteral("Draw in a cross"));
-        controle<Panneau>("panelTirageEnDixMaisons")->setText(fr ? QStringLiteral("Tirage en dix maisons") : QStringLiteral("Draw of ten houses"));
-        controle<Panneau>("panelTirageDesBohemiens")->setText(fr ? QStringLiteral("Tirage des bohémiens") : QStringLiteral("Bohemian draw"));
-        panelNouveauTirage_->setText(fr ? QStringLiteral("Nouveau tirage") : QStringLiteral("Draw the Tarots"));
-        controle<QToolButton>("TSBAide")->setToolTip(fr ? QStringLiteral("Aide") : QStringLiteral("Help"));
-        controle<QToolButton>("TSBAbout")->setToolTip(fr ? QStringLiteral("A propos") : QStringLiteral("About"));
-        controle<QToolButton>("TSBQuit")->setToolTip(fr ? QStringLiteral("Quitter") : QStringLiteral("Quit"));
-        controle<QToolButton>("TSBIconify")->setToolTip(fr ? QStringLiteral("Iconifier") : QStringLiteral("Iconify"));
-        const std::pair<const char*, QString> icones[] = {
-            {"imageProjetsPresent", fr ? QStringLiteral("Projets") : QStringLiteral("Projects")},
-            {"imageProjetsFutur", fr ? QStringLiteral("Projets") : QStringLiteral("Projects")},
-            {"imageAmourPresent", fr ? QStringLiteral("Amour") : QStringLiteral("Love")},
-            {"imageAmourFutur", fr ? QStringLiteral("Amour") : QStringLiteral("Love")},
-            {"imageSantePresent", fr ? QStringLiteral("Santé") : QStringLiteral("Health")},
-            {"imageSanteFutur", fr ? QStringLiteral("Santé") : QStringLiteral("Health")},
-            {"imageRelPersoPresent", fr ? QStringLiteral("Relations personnelles") : QStringLiteral("Relationships")},
-            {"imageRelPersoFutur", fr ? QStringLiteral("Relations personnelles") : QStringLiteral("Relationships")}};
-        for (const auto& [nom, bulle] : icones) controle<ImageControle>(nom)->setToolTip(bulle);
+    if (chaines_.langue != langueAucune) {
+        const std::pair<const char*, Cle> legendes[] = {{"panelTirageEnCroix", Cle::tirageEnCroix},
+                                                        {"panelTirageEnDixMaisons", Cle::tirageEnDixMaisons},
+                                                        {"panelTirageDesBohemiens", Cle::tirageDesBohemiens},
+                                                        {"panelNouveauTirage", Cle::nouveauTirage}};
+        for (const auto& [nom, cle] : legendes) controle<Panneau>(nom)->setText(chaines_.texte(cle));
+        const std::pair<const char*, Cle> bulles[] = {
+            {"SBConfigurationNumerosDeLaChance", Cle::bulleOptionsNumeros},
+            {"TSBAide", Cle::bulleAide},
+            {"TSBAbout", Cle::bulleAPropos},
+            {"TSBQuit", Cle::bulleQuitter},
+            {"TSBIconify", Cle::bulleIconifier},
+            {"imageProjetsPresent", Cle::projets},
+            {"imageProjetsFutur", Cle::projets},
+            {"imageAmourPresent", Cle::amour},
+            {"imageAmourFutur", Cle::amour},
+            {"imageSantePresent", Cle::sante},
+            {"imageSanteFutur", Cle::sante},
+            {"imageRelPersoPresent", Cle::relationsPersonnelles},
+            {"imageRelPersoFutur", Cle::relationsPersonnelles}};
+        for (const auto& [nom, cle] : bulles) controle<QWidget>(nom)->setToolTip(chaines_.texte(cle));
         // Names for screen readers, where the picture says it all to the eye.
         const std::pair<const char*, const char*> emblemes[] = {{"imageTirageEnCroix", "panelTirageEnCroix"},
                                                                 {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
                                                                 {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
         for (const auto& [image, panneau] : emblemes) {
             controle<ImageControle>(image)->setAccessibleName(controle<Panneau>(panneau)->text());
-            controle<ImageControle>(image)->setAccessibleDescription(
-                fr ? QStringLiteral("Commencer ce tirage") : QStringLiteral("Start this reading"));
+            controle<ImageControle>(image)->setAccessibleDescription(chaines_.texte(Cle::commencerCeTirage));
         }
         for (const char* nom : {"TSBAide", "TSBAbout", "TSBQuit", "TSBIconify", "SBConfigurationNumerosDeLaChance"})
             controle<QToolButton>(nom)->setAccessibleName(controle<QToolButton>(nom)->toolTip());
     }
-    sbNumeros_->setToolTip(chaines.titreNumerosChance);
-    sbNumeros_->setAccessibleName(chaines.titreNumerosChance);
+    sbNumeros_->setToolTip(chaines_.titreNumerosChance);
+    sbNumeros_->setAccessibleName(chaines_.titreNumerosChance);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -724,11 +698,11 @@ void TfrmLunespiral::timerDebutTimer() {
     timerDebut_->stop();
     // 2. A data file that fails part-way is reported, and the window still comes up with
     // what was read.
-    std::optional<QString> erreur;
+    std::optional<ErreurLecture> erreur;
     try {
-        Textes::communs().chargerTextes(langue, repertoireProgramme.toStdString());
+        textes_.chargerTextes(chaines_.langue, repertoireProgramme.toStdString());
     } catch (const ErreurLecture& e) {
-        erreur = QString::fromUtf8(e.what());
+        erreur = e;
     }
     // 3.
     setWindowTitle(titreProgramme);
@@ -739,8 +713,8 @@ void TfrmLunespiral::timerDebutTimer() {
     if (aide->icon().isNull()) {
         const int cote = coteGlypheAide(aide);
         QIcon glyphe;
-        glyphe.addPixmap(ServiceImages::instance().image(QStringLiteral("aide"), {cote, cote}, devicePixelRatioF()), QIcon::Normal);
-        glyphe.addPixmap(ServiceImages::instance().image(QStringLiteral("aideGrise"), {cote, cote}, devicePixelRatioF()), QIcon::Disabled);
+        glyphe.addPixmap(images_.image(QStringLiteral("aide"), {cote, cote}, devicePixelRatioF()), QIcon::Normal);
+        glyphe.addPixmap(images_.image(QStringLiteral("aideGrise"), {cote, cote}, devicePixelRatioF()), QIcon::Disabled);
         aide->setIcon(glyphe);
         aide->setIconSize({cote, cote});
     }
@@ -763,18 +737,16 @@ void TfrmLunespiral::timerDebutTimer() {
     // Enter or Space chooses the cross straight away; the arrows and Tab go on from there.
     activateWindow();
     controle<ImageControle>("imageTirageEnCroix")->prendreFocusClavier();
-    if (erreur) BoiteMessage::information(this, *erreur);
+    if (erreur) Application::signalerErreur(*erreur);
 }
 
 void TfrmLunespiral::TSBAideClick() {
-    if (!QFileInfo(chaines.fichierAide).isFile()) {
-        const bool fr = langue != langueAnglais;
-        BoiteMessage::information(this, (fr ? QStringLiteral("Le fichier d'aide « %1 » est introuvable.")
-                                            : QStringLiteral("The help file \"%1\" cannot be found."))
-                                            .arg(QDir::toNativeSeparators(chaines.fichierAide)));
+    if (!QFileInfo(chaines_.fichierAide).isFile()) {
+        BoiteMessage::information(
+            this, chaines_.texte(Cle::msgAideIntrouvable).arg(QDir::toNativeSeparators(chaines_.fichierAide)));
         return;
     }
-    VisionneuseAide::instance().ouvrir(chaines.fichierAide);
+    VisionneuseAide::instance().ouvrir(chaines_.fichierAide);
 }
 
 void TfrmLunespiral::TSBAboutClick() {
@@ -785,8 +757,8 @@ void TfrmLunespiral::TSBAboutClick() {
 void TfrmLunespiral::TSBIconifyClick() { showMinimized(); }
 
 void TfrmLunespiral::TSBQuitClick() {
-    if (!BoiteMessage::question(this, chaines.msgQuitter)) return;
-    BoiteMessage::information(this, chaines.msgAuRevoir);
+    if (!BoiteMessage::question(this, chaines_.msgQuitter)) return;
+    BoiteMessage::information(this, chaines_.msgAuRevoir);
     if (fermerProgramme) fermerProgramme();
 }
 
@@ -815,12 +787,13 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
         for (int j = 1; j <= 5; ++j) mosaique_[i][j]->hide();
 
     // 3. The whole reading is drawn and composed now; picking only reveals it.
-    EtatTirage& etat = etatTirage();
-    etat.choisirTirage(type, Hasard::commun(), Textes::communs());
-    // The cross's texts go into their boxes, still hidden, once this choice has been painted
-    // (see paintEvent): laying them out would take half the time of the choice. A completion
-    // that comes sooner (only a program picks five cards so fast) fills them itself.
+    etat_.choisirTirage(type, hasard_, textes_);
+    // The cross's texts go into their boxes, still hidden, on the next turn of the event loop,
+    // after this choice has been painted (its paint is already queued): laying them out now
+    // would take half the time of the choice. A completion that comes sooner (only a program
+    // picks five cards so fast) fills them itself.
     textesCroixEnAttente_ = type == TypeTirage::EnCroix;
+    if (textesCroixEnAttente_) QTimer::singleShot(0, this, [this] { poserTextesCroix(); });
 
     // 4. The deck: a climbing and falling arc for the cross and the bohemian spread, a straight
     // row between the two rows of houses for the ten houses.
@@ -843,24 +816,20 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     }
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
-    AfficherInfo(type == TypeTirage::DixMaisons ? chaines.msgTirez10 : chaines.msgTirez4);
+    AfficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
     panelInformations_->setToolTip(QString());
     // 6.
-    const bool fr = langue != langueAnglais;
     for (int d = 1; d <= nbArcanes; ++d) {
         cartesTalon_[d]->setImage(QStringLiteral("picFond"));
         cartesTalon_[d]->setFocusPolicy(Qt::TabFocus);
-        cartesTalon_[d]->setAccessibleName((fr ? QStringLiteral("Carte face cachée %1 sur 22")
-                                               : QStringLiteral("Face-down card %1 of 22"))
-                                               .arg(d));
+        cartesTalon_[d]->setAccessibleName(chaines_.texte(Cle::carteFaceCachee).arg(d));
         cartesTalon_[d]->show();
     }
 }
 
 void TfrmLunespiral::AppelCliqueMain(int d) {
-    EtatTirage& etat = etatTirage();
-    const TypeTirage type = etat.typeTirage();
-    const EtatTirage::Clic clic = etat.cliquerCarte(d, Hasard::commun());
+    const TypeTirage type = etat_.typeTirage();
+    const EtatTirage::Clic clic = etat_.cliquerCarte(d, hasard_, options_);
     switch (clic.effet) {
     case EtatTirage::Effet::Rien: return;
     case EtatTirage::Effet::ChoixMaison: afficherMaison(clic.emplacement); return;
@@ -890,7 +859,7 @@ void TfrmLunespiral::AppelCliqueMain(int d) {
 }
 
 void TfrmLunespiral::poserCarte(int d, int n, int carte, QPoint position) {
-    const TypeTirage type = etatTirage().typeTirage();
+    const TypeTirage type = etat_.typeTirage();
     ImageControle* c = cartesTalon_[d];
     // 3.
     c->hide();
@@ -902,12 +871,12 @@ void TfrmLunespiral::poserCarte(int d, int n, int carte, QPoint position) {
         c->setFocusPolicy(Qt::NoFocus); // a laid cross card does nothing more
     }
     // 4.
-    const QString nom = versQString(nomArcane(carte, langue == langueAnglais ? langueAnglais : langueFrancais));
-    c->setToolTip(chaines.motArcane + QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
+    const QString nom = versQString(nomArcane(carte, langueDesNoms()));
+    c->setToolTip(chaines_.motArcane + QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
     c->setAccessibleName(c->toolTip());
     // 5.
     if (type == TypeTirage::DixMaisons) {
-        etiquettesMaisons_[n]->setText(chaines.nomsMaisons[n]);
+        etiquettesMaisons_[n]->setText(chaines_.nomsMaisons[n]);
         etiquettesMaisons_[n]->show();
     } else if (type == TypeTirage::Bohemiens) {
         etiquettesHorizons_[n]->move(position.x(), position.y() + hauteurCarte_);
@@ -927,29 +896,29 @@ void TfrmLunespiral::terminerCroix() {
     AfficherInfo(QString());
     // 2.
     for (int d = 1; d <= nbArcanes; ++d)
-        if (!etatTirage().carteRetournee(d)) cartesTalon_[d]->hide();
+        if (!etat_.carteRetournee(d)) cartesTalon_[d]->hide();
     // 3.
     afficherResultatCroix();
     // 4.
     afficherCarteSynthese();
-    // 5.
+    // 5. The numbers were drawn by the reading state as the last card was laid.
     sbNumeros_->show();
     sbNumeros_->setChecked(true);
-    SBNumerosDeLaChanceClick();
+    afficherNumerosChance();
     // 6.
     DessinerEtoiles();
 }
 
 void TfrmLunespiral::afficherCarteSynthese() {
-    const int d = etatTirage().tirerPorteurSynthese(Hasard::commun());
-    const int carte = etatTirage().tirageCroix().cartes[5];
+    const int d = etat_.porteurSynthese();
+    const int carte = etat_.tirageCroix().cartes[5];
     ImageControle* c = cartesTalon_[d];
     c->setImage(imagesFaces_[carte]);
     c->move(posCroix_[5]);
     c->setCursor(Qt::ArrowCursor);
     c->show();
-    const QString nom = versQString(nomArcane(carte, langue == langueAnglais ? langueAnglais : langueFrancais));
-    c->setToolTip(chaines.motPsyche + QStringLiteral(" - ") + chaines.motArcane + QStringLiteral(" ") +
+    const QString nom = versQString(nomArcane(carte, langueDesNoms()));
+    c->setToolTip(chaines_.motPsyche + QStringLiteral(" - ") + chaines_.motArcane + QStringLiteral(" ") +
                   QString::number(carte) + QStringLiteral(" - ") + nom);
     c->setAccessibleName(c->toolTip());
     c->setFocusPolicy(Qt::NoFocus);
@@ -957,29 +926,29 @@ void TfrmLunespiral::afficherCarteSynthese() {
 }
 
 void TfrmLunespiral::terminerMaisons() {
-    AfficherInfo(chaines.msgCliquezMaison);
+    AfficherInfo(chaines_.msgCliquezMaison);
     for (int d = 1; d <= nbArcanes; ++d)
-        if (!etatTirage().carteRetournee(d)) cartesTalon_[d]->hide();
+        if (!etat_.carteRetournee(d)) cartesTalon_[d]->hide();
     // The house shown first was drawn by the reading state as the last card was laid.
-    afficherMaison(etatTirage().tirageMaisons().maisonCourante);
+    afficherMaison(etat_.tirageMaisons().maisonCourante);
     sbNumeros_->setChecked(false);
     sbNumeros_->show();
     DessinerEtoiles();
 }
 
 void TfrmLunespiral::terminerBohemiens() {
-    AfficherInfo(chaines.msgCliquezCarte);
+    AfficherInfo(chaines_.msgCliquezCarte);
     for (int d = 1; d <= nbArcanes; ++d)
-        if (!etatTirage().carteRetournee(d)) cartesTalon_[d]->hide();
+        if (!etat_.carteRetournee(d)) cartesTalon_[d]->hide();
     sbNumeros_->setChecked(false);
     sbNumeros_->show();
-    afficherHorizon(etatTirage().tirageBohemiens().horizonCourant);
+    afficherHorizon(etat_.tirageBohemiens().horizonCourant);
     DessinerEtoiles();
 }
 
 void TfrmLunespiral::panelNouveauTirageClick() {
     if (panelSelectionTirage_->isVisible()) return;
-    if (!BoiteMessage::question(this, chaines.msgAbandon)) return;
+    if (!BoiteMessage::question(this, chaines_.msgAbandon)) return;
     effacerResultats();
     panelSelectionTirage_->show();
     AfficherMosaique();
@@ -1003,7 +972,7 @@ void TfrmLunespiral::afficherTextesCroix(const TextesCroix& t) {
 void TfrmLunespiral::poserTextesCroix() {
     if (!textesCroixEnAttente_) return;
     textesCroixEnAttente_ = false;
-    afficherTextesCroix(etatTirage().textesCroix());
+    afficherTextesCroix(etat_.textesCroix());
 }
 
 void TfrmLunespiral::afficherResultatCroix() {
@@ -1019,10 +988,10 @@ void TfrmLunespiral::colorer(Panneau* etiquette, bool choisie) { etiquette->setC
 
 void TfrmLunespiral::afficherMaison(int h) {
     controle<ImageControle>("imageMaisonCourante")->setImage(imagesMaisons_[h]);
-    controle<Memo>("panelPhraseMaison")->setTexte(versQString(etatTirage().textesMaisons()[h]));
-    controle<Panneau>("panelNomMaison")->setText(chaines.libellesMaisons[h]);
-    panelCentralMaison_->setAccessibleName(chaines.libellesMaisons[h]);
-    panelCentralMaison_->setAccessibleDescription(versQString(etatTirage().textesMaisons()[h]));
+    controle<Memo>("panelPhraseMaison")->setTexte(versQString(etat_.textesMaisons()[h]));
+    controle<Panneau>("panelNomMaison")->setText(chaines_.libellesMaisons[h]);
+    panelCentralMaison_->setAccessibleName(chaines_.libellesMaisons[h]);
+    panelCentralMaison_->setAccessibleDescription(versQString(etat_.textesMaisons()[h]));
     panelCentralMaison_->show();
     for (int k = 1; k <= nbMaisons; ++k) colorer(etiquettesNoms_[k], false);
     colorer(etiquettesNoms_[h], true);
@@ -1031,7 +1000,7 @@ void TfrmLunespiral::afficherMaison(int h) {
 }
 
 void TfrmLunespiral::afficherHorizon(int n) {
-    panelCentralBohemien_->setTexte(versQString(etatTirage().textesHorizons()[n]));
+    panelCentralBohemien_->setTexte(versQString(etat_.textesHorizons()[n]));
     panelCentralBohemien_->setAccessibleName(etiquettesHorizons_[n]->text());
     colorer(etiquettesHorizons_[n], true);
     colorer(etiquettesNoms_[n], true);
@@ -1044,6 +1013,7 @@ void TfrmLunespiral::choisirHorizon(int d) { AppelCliqueMain(d); }
 
 void TfrmLunespiral::effacerResultats() {
     textesCroixEnAttente_ = false; // the texts of an abandoned cross are not wanted any more
+    etat_.cacherNumerosChance();
     // 1.
     AfficherInfo(QString());
     panelInformations_->setToolTip(QString());
@@ -1082,7 +1052,7 @@ void TfrmLunespiral::effacerResultats() {
 }
 
 void TfrmLunespiral::panelInformationsDblClick() {
-    if (!etatTirage().tirageTermine()) return;
+    if (!etat_.tirageTermine()) return;
     SBNumerosDeLaChanceClick();
     SBNumerosDeLaChanceClick();
 }
@@ -1091,22 +1061,29 @@ void TfrmLunespiral::panelInformationsDblClick() {
 // The lucky numbers.
 
 void TfrmLunespiral::SBNumerosDeLaChanceClick() {
-    const EtatTirage& etat = etatTirage();
-    if (sbNumeros_->isChecked()) {
-        const OptionsChance& o = optionsChance();
-        const auto numeros = tirerNumerosChance(Hasard::commun(), o.optionNbNumerosDeLaChance, o.optionMinRange,
-                                                o.optionMaxRange, etat.cartesDuTirageCourant());
-        AfficherInfo(QString::fromStdString(texteNumerosChance(numeros)));
+    if (sbNumeros_->isChecked()) etat_.montrerNumerosChance(hasard_, options_);
+    else etat_.cacherNumerosChance();
+    afficherNumerosChance();
+}
+
+void TfrmLunespiral::montrerNumerosChance() {
+    if (!etat_.tirageTermine()) return;
+    sbNumeros_->setChecked(true);
+    SBNumerosDeLaChanceClick();
+}
+
+void TfrmLunespiral::afficherNumerosChance() {
+    if (etat_.numerosAffiches()) {
+        AfficherInfo(QString::fromStdString(etat_.texteNumerosChance()));
         // The field's own hint: on the bar, Qt would show it over the date and "Nouveau
         // tirage" too, which have none of their own.
-        panelInformations_->setToolTip(versQString(descriptionNumerosChance(langue, o.optionNbNumerosDeLaChance,
-                                                                   o.optionMinRange, o.optionMaxRange)));
+        panelInformations_->setToolTip(versQString(etat_.descriptionNumerosChance(chaines_.langue)));
         return;
     }
-    switch (etat.typeTirage()) {
+    switch (etat_.typeTirage()) {
     case TypeTirage::EnCroix: AfficherInfo(QString()); break;
-    case TypeTirage::DixMaisons: AfficherInfo(chaines.msgCliquezMaison); break;
-    case TypeTirage::Bohemiens: AfficherInfo(chaines.msgCliquezCarte); break;
+    case TypeTirage::DixMaisons: AfficherInfo(chaines_.msgCliquezMaison); break;
+    case TypeTirage::Bohemiens: AfficherInfo(chaines_.msgCliquezCarte); break;
     case TypeTirage::Aucun: break;
     }
     panelInformations_->setToolTip(QString());
@@ -1122,16 +1099,15 @@ void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {
 
 void TfrmLunespiral::copierLecture() {
     // The reading on screen only: nothing while the spread chooser is up.
-    const EtatTirage& etat = etatTirage();
-    if (panelSelectionTirage_->isVisible() || etat.typeTirage() == TypeTirage::Aucun)
-        return;
+    if (panelSelectionTirage_->isVisible() || etat_.typeTirage() == TypeTirage::Aucun) return;
     bool lectureAffichee = false;
     for (int d = 1; d <= nbArcanes; ++d) lectureAffichee = lectureAffichee || cartesTalon_[d]->isVisible();
     if (!lectureAffichee) return;
-    const std::string numeros =
-        sbNumeros_->isVisible() && sbNumeros_->isChecked() ? panelInformations_->text().toStdString() : std::string();
-    const int l = langue == langueAnglais ? langueAnglais : langueFrancais;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(texteDeLaLecture(etat, l, 72, numeros)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(texteDeLaLecture(etat_, langueDesNoms(), 72)));
+}
+
+int TfrmLunespiral::langueDesNoms() const {
+    return chaines_.langue == langueAnglais ? langueAnglais : langueFrancais;
 }
 
 } // namespace lunespiral

@@ -2,7 +2,10 @@
 // The main window: where every reading takes place. Designed on an 800-pixel-wide canvas,
 // shown borderless and maximised, scaled to the screen once when it is created.
 
+#include "Chaines.h"
+#include "Collaborateurs.h"
 #include "Echelle.h"
+#include "EtatTirage.h"
 #include "ImageControle.h"
 #include "Memo.h"
 #include "Panneau.h"
@@ -28,7 +31,8 @@ public:
     enum class Creation { Complete, Differee };
 
     // Creates the window hidden and runs FormCreate (now or, when deferred, later).
-    explicit TfrmLunespiral(QWidget* parent = nullptr, Creation creation = Creation::Complete);
+    explicit TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* parent = nullptr,
+                            Creation creation = Creation::Complete);
 
     // Makes the controls of a window created with Creation::Differee; does nothing the second
     // time. Everything that uses the controls from outside calls it first.
@@ -42,7 +46,8 @@ public:
     void AfficherInfo(const QString& texte);
 
     // Languages.
-    void AppliquerLangue();
+    // The strings of the language chosen (chainesDe(langue)).
+    void AppliquerLangue(const Chaines& chaines);
     void AppliquerLegendes();
 
     // Start-up and the bottom bar.
@@ -76,6 +81,8 @@ public:
     // The lucky numbers.
     void SBNumerosDeLaChanceClick();
     void SBConfigurationNumerosDeLaChanceClick();
+    // After the options changed: a complete reading presses the button and shows new numbers.
+    void montrerNumerosChance();
 
     // Copies the reading on screen to the clipboard as plain text.
     void copierLecture();
@@ -124,6 +131,8 @@ private:
     void terminerBohemiens();
     void afficherCarteSynthese();
     static void colorer(Panneau* etiquette, bool choisie);
+    void afficherNumerosChance(); // those of the reading state, or the bar's message
+    int langueDesNoms() const;    // French until English is chosen
 
     template <typename T>
     T* controle(const char* nom) const {
@@ -134,6 +143,13 @@ private:
         QPoint position;
         QColor couleur;
     };
+
+    EtatTirage& etat_;
+    Hasard& hasard_;
+    Textes& textes_;
+    OptionsChance& options_;
+    ServiceImages& images_;
+    Chaines chaines_;
 
     Echelle echelle_;
     int largeurCarte_ = 0;

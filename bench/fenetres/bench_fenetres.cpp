@@ -233,7 +233,7 @@ std::vector<int> cartesFaceCachee(TfrmLunespiral* p) {
 std::vector<int> cartesPosees(TfrmLunespiral* p) {
     std::vector<int> d;
     for (int k = 1; k <= 22; ++k)
-        if (etatTirage().carteRetournee(k) && p->carteTalon(k)->isVisible()) d.push_back(k);
+        if (p->carteTalon(k)->isVisible() && p->carteTalon(k)->image() != QLatin1String("picFond")) d.push_back(k);
     return d;
 }
 

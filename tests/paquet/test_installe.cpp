@@ -81,12 +81,12 @@ private slots:
         f_.splash->show();
         QTest::mouseClick(f_.splash->findChild<QPushButton*>("PanelStartFrench"), Qt::LeftButton);
         QTRY_VERIFY(f_.principale->isVisible());
-        QCOMPARE(chaines.fichierAide, installe_ + "lunespfr.hlp");
+        QCOMPARE(chainesDe(langue).fichierAide, installe_ + "lunespfr.hlp");
 
         QTest::mouseClick(f_.principale->findChild<ImageControle*>("imageTirageEnCroix"), Qt::LeftButton);
-        for (int d = 3; d <= 22 && !etatTirage().tirageTermine(); d += 5)
+        for (int d = 3; d <= 22 && !(*f_.etat).tirageTermine(); d += 5)
             QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
-        QVERIFY(etatTirage().croixTerminee());
+        QVERIFY((*f_.etat).croixTerminee());
         for (const char* nom : {"memoPhraseGlobale", "superMemoPresent", "superMemoFutur", "memoPresentProjets",
                                 "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso", "memoFuturProjets",
                                 "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"}) {

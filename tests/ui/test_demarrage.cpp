@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(f_.principale->windowTitle(), QStringLiteral("LUNESPIRAL 2000"));
         QCOMPARE(f_.principale->findChild<Panneau*>("panelChooseTirage")->text(),
                  QStringLiteral("Choose one of these 3 tarot readings..."));
-        QCOMPARE(chaines.fichierAide, repertoireProgramme + "lunespus.hlp");
+        QCOMPARE(chainesDe(langue).fichierAide, repertoireProgramme + "lunespus.hlp");
         QVERIFY(f_.principale->findChild<Panneau*>("panelSelectionTirage")->isVisible());
     }
 

@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Echelle.h"
+#include "EtatTirage.h"
 #include "Globales.h"
 #include "OptionsChance.h"
 #include "Panneau.h"
@@ -41,6 +42,12 @@ enum Barre { Nombre, Minimum, Maximum };
 const char* const nomsBarres[] = {"scrollBarNombreNumeros", "ScrollBarValeurMinimale", "scrollBarValeurMaximale"};
 const char* const nomsPanneaux[] = {"panelNbNumeros", "panelValeurMinimale", "panelValeurMaximale"};
 
+// The reading the dialog looks at.
+EtatTirage& etatEssai() {
+    static EtatTirage etat;
+    return etat;
+}
+
 // The dialog with a stand-in for the main window, which it disables and enables.
 struct Banc {
     QWidget principale;
@@ -48,6 +55,7 @@ struct Banc {
     Banc() {
         principale.show();
         dialogue.setFenetrePrincipale(&principale);
+        dialogue.setLecture(&etatEssai());
     }
     QScrollBar* barre(Barre b) { return dialogue.findChild<QScrollBar*>(nomsBarres[b]); }
     Panneau* panneau(const char* nom) { return dialogue.findChild<Panneau*>(nom); }
@@ -74,7 +82,7 @@ private slots:
     void init() {
         langue = 1;
         options(6, 1, 49);
-        etatTirage() = EtatTirage{};
+        etatEssai() = EtatTirage{};
     }
 
     void premiereOuverture() {
@@ -239,12 +247,12 @@ private slots:
         textes.chargerTableCartes(1);
         Hasard hasard;
         try {
-            etatTirage().choisirTirageSansAmorcer(TypeTirage::DixMaisons, hasard, textes);
+            etatEssai().choisirTirageSansAmorcer(TypeTirage::DixMaisons, hasard, textes);
         } catch (const std::exception&) {
             // Without data files the texts may stop short; the draw itself is made.
         }
-        for (int d = 1; d <= 22 && !etatTirage().tirageTermine(); ++d) etatTirage().cliquerCarte(d, hasard);
-        QVERIFY(etatTirage().tirageTermine());
+        for (int d = 1; d <= 22 && !etatEssai().tirageTermine(); ++d) etatEssai().cliquerCarte(d, hasard, optionsChance());
+        QVERIFY(etatEssai().tirageTermine());
 
         Banc banc;
         int crochet = 0;

@@ -230,12 +230,12 @@ class TestEndurance : public QObject {
     // The boxes that activating `cible` (click, Space, Enter) will show, with their answers.
     // Returns the answer to the new-draw question, if it is asked.
     std::optional<bool> prevoirBoites(QWidget* cible) {
-        if (cible == c<QWidget>("TSBQuit")) attendre(chaines.msgQuitter, false);
-        if (cible == c<QWidget>("TSBAide") && !QFileInfo::exists(chaines.fichierAide))
-            attendre(QStringLiteral("*") + QFileInfo(chaines.fichierAide).fileName(), true);
+        if (cible == c<QWidget>("TSBQuit")) attendre(chainesDe(langue).msgQuitter, false);
+        if (cible == c<QWidget>("TSBAide") && !QFileInfo::exists(chainesDe(langue).fichierAide))
+            attendre(QStringLiteral("*") + QFileInfo(chainesDe(langue).fichierAide).fileName(), true);
         if (cible == c<QWidget>("panelNouveauTirage") && !choixAffiche()) {
             const bool oui = tirer(3) != 1;
-            attendre(chaines.msgAbandon, oui);
+            attendre(chainesDe(langue).msgAbandon, oui);
             return oui;
         }
         return std::nullopt;
@@ -264,7 +264,7 @@ class TestEndurance : public QObject {
         bool operator==(const Instantane&) const = default;
     };
     Instantane instantane() const {
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         return {e.typeTirage(), e.nbCartesPosees(), e.tirageTermine(), e.tirageMaisons().maisonCourante,
                 e.tirageBohemiens().horizonCourant, langueChoisie() && choixAffiche()};
     }
@@ -353,7 +353,7 @@ class TestEndurance : public QObject {
     void verifierLecture() {
         if (!langueChoisie()) return;
         TfrmLunespiral* p = f_.principale;
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const TypeTirage type = e.typeTirage();
         const bool choix = choixAffiche();
         int visibles = 0, faces = 0;
@@ -416,7 +416,7 @@ class TestEndurance : public QObject {
             QCOMPARE(faces, posees);
             QVERIFY(!p->SBNumerosDeLaChance()->isVisible());
             vues(false, false, false);
-            QCOMPARE(c<Panneau>("panelInformations")->text(), maisons ? chaines.msgTirez10 : chaines.msgTirez4);
+            QCOMPARE(c<Panneau>("panelInformations")->text(), maisons ? chainesDe(langue).msgTirez10 : chainesDe(langue).msgTirez4);
             QVERIFY2(c<Panneau>("panelInformations")->toolTip().isEmpty(), "the numbers' description outlives them");
             for (int n = 1; n <= 10; ++n) {
                 QCOMPARE(p->etiquetteNom(n)->isVisible(), n <= posees);
@@ -436,7 +436,7 @@ class TestEndurance : public QObject {
         if (p->SBNumerosDeLaChance()->isChecked()) {
             verifierNumeros(info);
         } else {
-            QCOMPARE(info, croix ? QString() : maisons ? chaines.msgCliquezMaison : chaines.msgCliquezCarte);
+            QCOMPARE(info, croix ? QString() : maisons ? chainesDe(langue).msgCliquezMaison : chainesDe(langue).msgCliquezCarte);
             QVERIFY(c<Panneau>("panelInformations")->toolTip().isEmpty());
         }
         if (croix) {
@@ -453,7 +453,7 @@ class TestEndurance : public QObject {
         } else if (maisons) {
             const int h = e.tirageMaisons().maisonCourante;
             QVERIFY(h >= 1 && h <= 10);
-            QCOMPARE(c<Panneau>("panelNomMaison")->text(), chaines.libellesMaisons[h]);
+            QCOMPARE(c<Panneau>("panelNomMaison")->text(), chainesDe(langue).libellesMaisons[h]);
             QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), texteAffiche(e.textesMaisons()[h]));
             for (int k = 1; k <= 10; ++k) {
                 QCOMPARE(p->etiquetteMaison(k)->couleur() == jaune, k == h);
@@ -522,7 +522,7 @@ class TestEndurance : public QObject {
         const int touchee = carteDe(f_.principale->childAt(p));
         noter(QStringLiteral("click deck card %1 at %2,%3 (hits %4)").arg(carte->tag()).arg(local.x()).arg(local.y()).arg(touchee));
         const Instantane avant = instantane();
-        const bool deja = touchee && etatTirage().carteRetournee(touchee);
+        const bool deja = touchee && (*f_.etat).carteRetournee(touchee);
         cliquer(carte, local);
         apresCarte(touchee, avant, deja);
     }
@@ -530,7 +530,7 @@ class TestEndurance : public QObject {
     // The effect of a click (or Enter) on deck card d, 0 when none was hit; `deja`: d had been
     // picked before.
     void apresCarte(int d, const Instantane& avant, bool deja) {
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const Instantane apres = instantane();
         if (d == 0 || (avant.termine && avant.type == TypeTirage::EnCroix) || (!avant.termine && deja)) {
             QVERIFY(apres == avant);
@@ -558,9 +558,9 @@ class TestEndurance : public QObject {
         noter(QStringLiteral("choose %1").arg(cibles[i]));
         if (!atteindre(c<QWidget>(cibles[i]))) return;
         const TypeTirage attendu = i < 2 ? TypeTirage::EnCroix : i < 4 ? TypeTirage::DixMaisons : TypeTirage::Bohemiens;
-        QCOMPARE(etatTirage().typeTirage(), attendu);
-        QCOMPARE(etatTirage().nbCartesPosees(), 0);
-        QVERIFY(!etatTirage().tirageTermine());
+        QCOMPARE((*f_.etat).typeTirage(), attendu);
+        QCOMPARE((*f_.etat).nbCartesPosees(), 0);
+        QVERIFY(!(*f_.etat).tirageTermine());
     }
 
     // A click on a control of the bottom bar, with the boxes it asks.
@@ -576,7 +576,7 @@ class TestEndurance : public QObject {
         const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
         const std::optional<bool> abandon = prevoirBoites(cible);
         const int carte = carteDe(cible);
-        const bool deja = carte && etatTirage().carteRetournee(carte);
+        const bool deja = carte && (*f_.etat).carteRetournee(carte);
         geste();
         if (QTest::currentTestFailed()) return;
         if (cible == c<QWidget>("panelNouveauTirage")) {
@@ -599,7 +599,7 @@ class TestEndurance : public QObject {
             QVERIFY(aProposOuvert());
         } else if (cible == c<QWidget>("TSBAide")) {
             ++aides_;
-            if (QFileInfo::exists(chaines.fichierAide)) QVERIFY(visionneuse() && visionneuse()->isVisible());
+            if (QFileInfo::exists(chainesDe(langue).fichierAide)) QVERIFY(visionneuse() && visionneuse()->isVisible());
         } else if (cible == c<QWidget>("TSBQuit")) {
             QVERIFY(instantane() == avant);
         } else if (carte) {
@@ -665,7 +665,7 @@ class TestEndurance : public QObject {
         laisserVivre();
         QVERIFY(instantane() == avant);
         QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), coche);
-        if (!etatTirage().tirageTermine()) QCOMPARE(info->text(), texte);
+        if (!(*f_.etat).tirageTermine()) QCOMPARE(info->text(), texte);
     }
 
     void fermerAide() {
@@ -677,7 +677,7 @@ class TestEndurance : public QObject {
 
     void actionPrincipale() {
         const bool choix = choixAffiche();
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const bool termine = !choix && e.tirageTermine();
         std::vector<std::pair<int, std::function<void()>>> possibles;
         if (choix) possibles.push_back({30, [this] { choisirTirage(); }});
@@ -785,7 +785,7 @@ class TestEndurance : public QObject {
             QCOMPARE(optionsChance(), (OptionsChance{1, n, a, m}));
             reglagesConnus_ = contenu(fichierReglages());
             verifierFichierReglages();
-            if (etatTirage().tirageTermine()) {
+            if ((*f_.etat).tirageTermine()) {
                 QVERIFY(f_.principale->SBNumerosDeLaChance()->isChecked());
                 verifierNumeros(c<Panneau>("panelInformations")->text());
             }
@@ -846,7 +846,7 @@ class TestEndurance : public QObject {
         if (aProposOuvert()) atteindre(boutonSplash("panelOKAbout"));
         if (QWidget* v = visionneuse(); v && v->isVisible()) v->close();
         if (!choixAffiche()) {
-            attendre(chaines.msgAbandon, true);
+            attendre(chainesDe(langue).msgAbandon, true);
             atteindre(c<QWidget>("panelNouveauTirage"));
         }
         laisserVivre();
@@ -924,10 +924,10 @@ private slots:
             attendues_.clear();
             noter(QStringLiteral("reading %1").arg(lecture));
             atteindre(c<QWidget>(emblemes[tirer(3) - 1]));
-            while (!etatTirage().tirageTermine() && !QTest::currentTestFailed()) {
+            while (!(*f_.etat).tirageTermine() && !QTest::currentTestFailed()) {
                 std::vector<int> faceCachee;
                 for (int d = 1; d <= 22; ++d)
-                    if (!etatTirage().carteRetournee(d)) faceCachee.push_back(d);
+                    if (!(*f_.etat).carteRetournee(d)) faceCachee.push_back(d);
                 ImageControle* carte = f_.principale->carteTalon(faceCachee[static_cast<std::size_t>(tirer(int(faceCachee.size()))) - 1]);
                 // The left edge of a face-down card is never under its neighbour.
                 cliquer(carte, QPoint(2, carte->height() / 2 + 10));
@@ -938,13 +938,13 @@ private slots:
                 } else {
                     std::vector<int> posees;
                     for (int d = 1; d <= 22; ++d)
-                        if (etatTirage().carteRetournee(d)) posees.push_back(d);
+                        if ((*f_.etat).carteRetournee(d)) posees.push_back(d);
                     ImageControle* carte = f_.principale->carteTalon(posees[static_cast<std::size_t>(tirer(int(posees.size()))) - 1]);
                     cliquer(carte, carte->rect().center());
                 }
             }
             verifierLecture();
-            attendre(chaines.msgAbandon, true);
+            attendre(chainesDe(langue).msgAbandon, true);
             atteindre(c<QWidget>("panelNouveauTirage"));
             verifierTout();
             if (echec()) return;
@@ -967,7 +967,7 @@ private slots:
         QSignalSpy ferme(f_.splash, &TfrmSplash::ferme);
         boites_.clear();
         attendues_.clear();
-        attendues_ << chaines.msgQuitter << chaines.msgAuRevoir;
+        attendues_ << chainesDe(langue).msgQuitter << chainesDe(langue).msgAuRevoir;
         BoiteMessage::reponsesSuivantes({true, true});
         QTimer::singleShot(0, f_.principale, [this] { cliquer(c<QWidget>("TSBQuit")); });
         QTimer garde;

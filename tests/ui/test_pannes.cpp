@@ -185,7 +185,6 @@ class TestPannes : public QObject {
     void demarrerAvec(const QString& donnees, const QString& config) {
         Textes::communs() = Textes();
         optionsChance() = OptionsChance();
-        etatTirage() = EtatTirage();
         langue = 0;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         boites_.clear();
@@ -212,11 +211,11 @@ class TestPannes : public QObject {
     // Picks every card of the spread under way, in deck order.
     void poserToutes(int compte) {
         for (int d = 1, poses = 0; d <= 22 && poses < compte; ++d)
-            if (f_.principale->carteTalon(d)->isVisible() && !etatTirage().carteRetournee(d)) {
+            if (f_.principale->carteTalon(d)->isVisible() && !(*f_.etat).carteRetournee(d)) {
                 QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
                 ++poses;
             }
-        QVERIFY(etatTirage().tirageTermine());
+        QVERIFY((*f_.etat).tirageTermine());
     }
 
     // The bohemian spread, to its end: it reads only pair texts, so it works whatever the
@@ -229,7 +228,7 @@ class TestPannes : public QObject {
         poserToutes(4);
         const Memo* vue = c<Memo>("panelCentralBohemien");
         QTRY_VERIFY(vue->isVisible());
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const TirageBohemiens& t = e.tirageBohemiens();
         for (int n = 1; n <= 4; ++n)
             QCOMPARE(e.textesHorizons()[n],
@@ -302,7 +301,7 @@ private slots:
         QVERIFY(!c<Memo>("superMemoPresent")->isVisible());
         nouveauTirage();
         lectureDesBohemiens();
-        for (int n = 1; n <= 4; ++n) QCOMPARE(etatTirage().textesHorizons()[n], std::string());
+        for (int n = 1; n <= 4; ++n) QCOMPARE((*f_.etat).textesHorizons()[n], std::string());
         QCOMPARE(c<Memo>("panelCentralBohemien")->texte(), QString());
     }
 
@@ -348,7 +347,7 @@ private slots:
         poserToutes(4);
         QCOMPARE(boites_, QStringList{erreurLecture});
         QTRY_VERIFY(c<Memo>("superMemoPresent")->isVisible());
-        const TirageCroix& t = etatTirage().tirageCroix();
+        const TirageCroix& t = (*f_.etat).tirageCroix();
         QCOMPARE(c<Memo>("superMemoPresent")->texte().toStdString(),
                  essai::textePaire(t.cartes[1], t.cartes[2], 'p'));
     }
@@ -362,8 +361,8 @@ private slots:
         cliquer("imageTirageDixMaisons");
         poserToutes(10);
         QCOMPARE(boites_, QStringList());
-        const TirageMaisons& t = etatTirage().tirageMaisons();
-        QCOMPARE(etatTirage().textesMaisons()[5],
+        const TirageMaisons& t = (*f_.etat).tirageMaisons();
+        QCOMPARE((*f_.etat).textesMaisons()[5],
                  essai::textePaire(t.cartes[5], t.cartesAssociees[5], 'f'));
     }
 
@@ -379,7 +378,7 @@ private slots:
         QCOMPARE(boites_, QStringList{erreurEtendue});
         nouveauTirage();
         cliquer("imageTirageDixMaisons");
-        QCOMPARE(boites_, (QStringList{erreurEtendue, chaines.msgAbandon, erreurEtendue}));
+        QCOMPARE(boites_, (QStringList{erreurEtendue, chainesDe(langue).msgAbandon, erreurEtendue}));
         nouveauTirage();
         lectureDesBohemiens(false);
         QCOMPARE(boites_.size(), 4);

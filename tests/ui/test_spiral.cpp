@@ -12,6 +12,7 @@
 #include "Langue.h"
 #include "NumerosChance.h"
 #include "OptionsChance.h"
+#include "ServiceImages.h"
 #include "spiral.h"
 
 #include <QAccessible>
@@ -42,6 +43,7 @@ class TestSpiral : public QObject {
     Q_OBJECT
 
     essai::Donnees* donnees_ = nullptr;
+    EtatTirage etat_;
     TfrmLunespiral* f_ = nullptr;
     int fermetures_ = 0;
     QStringList boites_;
@@ -56,7 +58,7 @@ class TestSpiral : public QObject {
     void choisirLangue(int l) {
         langue = l;
         Textes::communs().chargerTextes(l, essai::chemin(donnees_->dossier));
-        f_->AppliquerLangue();
+        f_->AppliquerLangue(chainesDe(l));
     }
 
     // The deck cards on screen: visible ones face down at their deck place.
@@ -79,7 +81,7 @@ class TestSpiral : public QObject {
         std::vector<int> ordre(22);
         std::iota(ordre.begin(), ordre.end(), 1);
         std::shuffle(ordre.begin(), ordre.end(), std::mt19937(graineMelange));
-        const EtatTirage& etat = etatTirage();
+        const EtatTirage& etat = etat_;
         for (int k = 1; k <= compte; ++k) {
             const int d = ordre[static_cast<std::size_t>(k - 1)];
             // A click on an already laid card changes nothing.
@@ -93,7 +95,7 @@ class TestSpiral : public QObject {
                                                                     : f_->posBohemiens(k);
             QCOMPARE(f_->carteTalon(d)->pos(), attendu);
             const QString nom = versQString(nomArcane(carte, langue));
-            QCOMPARE(f_->carteTalon(d)->toolTip(), chaines.motArcane + " " + QString::number(carte) + " - " + nom);
+            QCOMPARE(f_->carteTalon(d)->toolTip(), chainesDe(langue).motArcane + " " + QString::number(carte) + " - " + nom);
             QCOMPARE(f_->etiquetteNom(k)->text(), nom);
             QVERIFY(f_->etiquetteNom(k)->isVisible());
             QCOMPARE(f_->etiquetteNom(k)->pos(), attendu);
@@ -110,7 +112,7 @@ private slots:
         echelleX = taille.width() * 0.00125;
         echelleY = taille.height() / 600.0;
         BoiteMessage::observer([this](const QString& t) { boites_ << t; });
-        f_ = new TfrmLunespiral;
+        f_ = new TfrmLunespiral({etat_, Hasard::commun(), Textes::communs(), optionsChance(), ServiceImages::instance()});
         f_->fermerProgramme = [this] { ++fermetures_; };
         QVERIFY(!f_->isVisible());
         QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
@@ -170,12 +172,12 @@ private slots:
 
     void chainesFrancaises() {
         choisirLangue(langueFrancais);
-        QCOMPARE(chaines.libellesMaisons[1], QStringLiteral("Maison 1 <--> Santé"));
-        QCOMPARE(chaines.libellesMaisons[9], QStringLiteral("Maison 9 <--> Caractère"));
-        QCOMPARE(chaines.msgQuitter, QStringLiteral("Voulez-vous vraiment arrêter ?"));
-        QCOMPARE(chaines.msgAbandon, QStringLiteral("Etes-vous sûr de vouloir abandonner le tirage en cours ???"));
-        QCOMPARE(chaines.msgCliquezCarte, QStringLiteral("Cliquez sur la carte de votre choix"));
-        QCOMPARE(chaines.fichierAide, repertoireProgramme + "lunespfr.hlp");
+        QCOMPARE(chainesDe(langue).libellesMaisons[1], QStringLiteral("Maison 1 <--> Santé"));
+        QCOMPARE(chainesDe(langue).libellesMaisons[9], QStringLiteral("Maison 9 <--> Caractère"));
+        QCOMPARE(chainesDe(langue).msgQuitter, QStringLiteral("Voulez-vous vraiment arrêter ?"));
+        QCOMPARE(chainesDe(langue).msgAbandon, QStringLiteral("Etes-vous sûr de vouloir abandonner le tirage en cours ???"));
+        QCOMPARE(chainesDe(langue).msgCliquezCarte, QStringLiteral("Cliquez sur la carte de votre choix"));
+        QCOMPARE(chainesDe(langue).fichierAide, repertoireProgramme + "lunespfr.hlp");
         QCOMPARE(c<Panneau>("panelTirageEnDixMaisons")->text(), QStringLiteral("Tirage en dix maisons"));
         QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Nouveau tirage"));
         QCOMPARE(c<Panneau>("panelTitreFuturCroix")->text(), QStringLiteral("--- FUTUR ---"));
@@ -223,22 +225,22 @@ private slots:
             QCOMPARE(f_->carteTalon(22)->y(), 384);
         }
         // The texts go into their boxes, still hidden, once the choice has been painted.
-        const TextesCroix& t = etatTirage().textesCroix();
+        const TextesCroix& t = etat_.textesCroix();
         QTRY_COMPARE(c<Memo>("superMemoPresent")->texte(), versQString(t.synthesePresent));
         QCOMPARE(c<Memo>("memoFuturSante")->texte(), versQString(t.domainesFutur[3]));
         QVERIFY(!c<Panneau>("SuperPanelPresent")->isVisible());
-        QCOMPARE(etatTirage().tirageCroix().cartes[1], 11); // seeded at 12:34:56.789
+        QCOMPARE(etat_.tirageCroix().cartes[1], 11); // seeded at 12:34:56.789
 
         poserEnDesordre(TypeTirage::EnCroix, 7);
-        QVERIFY(etatTirage().croixTerminee());
+        QVERIFY(etat_.croixTerminee());
         for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "superMemoFutur"})
             QVERIFY2(c<QWidget>(nom)->isVisible(), nom);
         // The synthesis card rides on a deck card that was not picked, at the centre.
         int porteur = 0;
         for (int d = 1; d <= 22; ++d)
-            if (f_->carteTalon(d)->isVisible() && !etatTirage().carteRetournee(d)) porteur = d;
+            if (f_->carteTalon(d)->isVisible() && !etat_.carteRetournee(d)) porteur = d;
         QVERIFY(porteur != 0);
-        const int synthese = etatTirage().tirageCroix().cartes[5];
+        const int synthese = etat_.tirageCroix().cartes[5];
         QCOMPARE(f_->carteTalon(porteur)->pos(), f_->posCroix(5));
         QCOMPARE(f_->carteTalon(porteur)->image(), QStringLiteral("Image%1").arg(synthese));
         QCOMPARE(f_->carteTalon(porteur)->toolTip(),
@@ -266,7 +268,7 @@ private slots:
         QCOMPARE(Hasard::commun().graine, graine);
         // A double click on the bar draws a new set twice over, button still pressed.
         Hasard copie = Hasard::commun();
-        const auto cartes = etatTirage().cartesDuTirageCourant();
+        const auto cartes = etat_.cartesDuTirageCourant();
         tirerNumerosChance(copie, 6, 1, 49, cartes);
         const auto attendus = tirerNumerosChance(copie, 6, 1, 49, cartes);
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
@@ -287,14 +289,14 @@ private slots:
         for (int fois = 0; fois < 2; ++fois) {
             nouveauTirage();
             f_->imageTirageEnCroixClick();
-            for (int d = 1; !etatTirage().tirageTermine(); ++d) f_->AppelCliqueMain(d);
-            const TextesCroix& t = etatTirage().textesCroix();
+            for (int d = 1; !etat_.tirageTermine(); ++d) f_->AppelCliqueMain(d);
+            const TextesCroix& t = etat_.textesCroix();
             QCOMPARE(c<Memo>("superMemoFutur")->texte(), texte(t.syntheseFutur));
             QCOMPARE(c<Memo>("memoPhraseGlobale")->texte(), texte(t.phraseGlobale));
             QCOMPARE(c<Memo>("memoPresentAmour")->texte(), texte(t.domainesPresent[2]));
         }
         QCoreApplication::processEvents(); // nothing left waiting overwrites them
-        QCOMPARE(c<Memo>("superMemoFutur")->texte(), texte(etatTirage().textesCroix().syntheseFutur));
+        QCOMPARE(c<Memo>("superMemoFutur")->texte(), texte(etat_.textesCroix().syntheseFutur));
     }
 
     void lesNumerosDeLaCroixSuiventLeGenerateur() {
@@ -308,7 +310,7 @@ private slots:
         int porteur = 0;
         do porteur = attendu.entre1Et(22);
         while (porteur <= 4);
-        const auto numeros = tirerNumerosChance(attendu, 6, 1, 49, etatTirage().cartesDuTirageCourant());
+        const auto numeros = tirerNumerosChance(attendu, 6, 1, 49, etat_.cartesDuTirageCourant());
         f_->AppelCliqueMain(4);
         QCOMPARE(f_->carteTalon(porteur)->pos(), f_->posCroix(5));
         QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(numeros)));
@@ -416,14 +418,14 @@ private slots:
         BoiteMessage::reponsesSuivantes({false});
         boites_.clear();
         f_->panelNouveauTirageClick();
-        QCOMPARE(boites_, QStringList{chaines.msgAbandon});
+        QCOMPARE(boites_, QStringList{chainesDe(langue).msgAbandon});
         QVERIFY(c<Panneau>("SuperPanelPresent")->isVisible());
         // Yes: the views go, the chooser and a new mosaic come back; the state is kept.
         nouveauTirage();
         for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "SBNumerosDeLaChance"})
             QVERIFY2(!c<QWidget>(nom)->isVisible(), nom);
         for (int d = 1; d <= 22; ++d) QVERIFY(!f_->carteTalon(d)->isVisible());
-        QVERIFY(etatTirage().tirageTermine());
+        QVERIFY(etat_.tirageTermine());
         QVERIFY(f_->tuileMosaique(5, 5)->isVisible());
         if (ecran() == "800x600") {
             const int hauts[] = {-93, 52, 197, 342, 487};
@@ -444,18 +446,18 @@ private slots:
         auto centre = [this](QWidget* w) { return w->mapTo(f_, w->rect().center()); };
         QTest::mouseDClick(fenetre, Qt::LeftButton, {}, centre(c<Panneau>("panelTirageDesBohemiens")));
         QTRY_VERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
-        QCOMPARE(etatTirage().nbCartesPosees(), 0);
+        QCOMPARE(etat_.nbCartesPosees(), 0);
         const QPoint surLaCarte = centre(f_->carteTalon(22));
         QCOMPARE(f_->childAt(surLaCarte), f_->carteTalon(22));
         QTest::mouseDClick(fenetre, Qt::LeftButton, {}, surLaCarte);
-        QCOMPARE(etatTirage().nbCartesPosees(), 1);
-        QCOMPARE(etatTirage().emplacementDeCarte(TypeTirage::Bohemiens, 22), 1);
+        QCOMPARE(etat_.nbCartesPosees(), 1);
+        QCOMPARE(etat_.emplacementDeCarte(TypeTirage::Bohemiens, 22), 1);
         nouveauTirage();
     }
 
     void lectureEnDixMaisonsEnAnglais() {
         choisirLangue(langueAnglais);
-        QCOMPARE(chaines.libellesMaisons[3], QStringLiteral("House 3 <--> Relatives"));
+        QCOMPARE(chainesDe(langue).libellesMaisons[3], QStringLiteral("House 3 <--> Relatives"));
         QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Draw the Tarots"));
         f_->imageTirageDixMaisonsClick();
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Draw 10 cards..."));
@@ -472,30 +474,30 @@ private slots:
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Click among the house (card) of your choice..."));
         QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
         QVERIFY(!f_->SBNumerosDeLaChance()->isChecked());
-        const int premiere = etatTirage().tirageMaisons().maisonCourante;
-        QCOMPARE(c<Panneau>("panelNomMaison")->text(), chaines.libellesMaisons[premiere]);
+        const int premiere = etat_.tirageMaisons().maisonCourante;
+        QCOMPARE(c<Panneau>("panelNomMaison")->text(), chainesDe(langue).libellesMaisons[premiere]);
         // A click on the card laid on house 4 shows house 4, and only its two labels are yellow.
         int carteMaison4 = 0;
         for (int d = 1; d <= 22; ++d)
-            if (etatTirage().carteRetournee(d) && etatTirage().emplacementDeCarte(TypeTirage::DixMaisons, d) == 4)
+            if (etat_.carteRetournee(d) && etat_.emplacementDeCarte(TypeTirage::DixMaisons, d) == 4)
                 carteMaison4 = d;
         QTest::mouseClick(f_->carteTalon(carteMaison4), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelNomMaison")->text(), QStringLiteral("House 4 <--> Finances"));
         QCOMPARE(c<ImageControle>("imageMaisonCourante")->image(), QStringLiteral("imageMaison4"));
-        QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), versQString(etatTirage().textesMaisons()[4]));
+        QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), versQString(etat_.textesMaisons()[4]));
         for (int h = 1; h <= 10; ++h) {
             const QColor attendu = h == 4 ? QColor(255, 255, 0) : QColor(192, 192, 192);
             QCOMPARE(f_->etiquetteNom(h)->couleur(), attendu);
             QCOMPARE(f_->etiquetteMaison(h)->couleur(), attendu);
-            QCOMPARE(f_->etiquetteMaison(h)->text(), chaines.nomsMaisons[h]);
+            QCOMPARE(f_->etiquetteMaison(h)->text(), chainesDe(langue).nomsMaisons[h]);
         }
         // The numbers button, pressed then released, puts the prompt back.
         QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Your 6 lucky numbers from 1 to 49"));
         QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
-        QCOMPARE(c<Panneau>("panelInformations")->text(), chaines.msgCliquezMaison);
+        QCOMPARE(c<Panneau>("panelInformations")->text(), chainesDe(langue).msgCliquezMaison);
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
-        QCOMPARE(c<Panneau>("panelInformations")->text(), chaines.msgCliquezMaison);
+        QCOMPARE(c<Panneau>("panelInformations")->text(), chainesDe(langue).msgCliquezMaison);
         nouveauTirage();
     }
 
@@ -506,7 +508,7 @@ private slots:
             for (int i = 1; i <= 4; ++i) QCOMPARE(f_->posBohemiens(i), QPoint(88 + 178 * (i - 1), 20));
         }
         poserEnDesordre(TypeTirage::Bohemiens, 3);
-        const EtatTirage& etat = etatTirage();
+        const EtatTirage& etat = etat_;
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Cliquez sur la carte de votre choix"));
         const Memo* vue = c<Memo>("panelCentralBohemien");
         QVERIFY(vue->isVisible());
@@ -542,7 +544,7 @@ private slots:
         // on screen must match the reading state.
         std::mt19937 hasard(2026);
         auto tirer = [&hasard](int n) { return static_cast<int>(hasard() % static_cast<unsigned>(n)) + 1; };
-        const EtatTirage& etat = etatTirage();
+        const EtatTirage& etat = etat_;
         int lectures = 0;
         auto verifier = [&] {
             const TypeTirage type = etat.typeTirage();
@@ -622,7 +624,7 @@ private slots:
         QTest::keyClick(maisons, Qt::Key_Right);
         QVERIFY(bohemiens->hasFocus());
         QTest::keyClick(bohemiens, Qt::Key_Return);
-        QCOMPARE(etatTirage().typeTirage(), TypeTirage::Bohemiens);
+        QCOMPARE(etat_.typeTirage(), TypeTirage::Bohemiens);
         QCOMPARE(QAccessible::queryAccessibleInterface(f_->carteTalon(7))->text(QAccessible::Name),
                  QStringLiteral("Carte face cachée 7 sur 22"));
         // The deck: the arrows walk it, Space lays the card under the focus.
@@ -630,13 +632,13 @@ private slots:
         QTest::keyClick(f_->carteTalon(1), Qt::Key_Right);
         QVERIFY(f_->carteTalon(2)->hasFocus());
         QTest::keyClick(f_->carteTalon(2), Qt::Key_Space);
-        QVERIFY(etatTirage().carteRetournee(2));
+        QVERIFY(etat_.carteRetournee(2));
         QCOMPARE(QAccessible::queryAccessibleInterface(f_->carteTalon(2))->text(QAccessible::Name),
                  f_->carteTalon(2)->toolTip());
         for (int d : {3, 4, 5}) QTest::keyClick(f_->carteTalon(d), Qt::Key_Enter);
-        QVERIFY(etatTirage().bohemiensTermines());
+        QVERIFY(etat_.bohemiensTermines());
         QCOMPARE(c<Memo>("panelCentralBohemien")->accessibleName(),
-                 f_->etiquetteHorizon(etatTirage().tirageBohemiens().horizonCourant)->text());
+                 f_->etiquetteHorizon(etat_.tirageBohemiens().horizonCourant)->text());
 
         // "Nouveau tirage" shows the focus when the keyboard brings it there, not after a click.
         auto* nouveau = c<Panneau>("panelNouveauTirage");
@@ -656,7 +658,7 @@ private slots:
         QVERIFY2(copie.startsWith(QStringLiteral("TIRAGE DES BOHÉMIENS")), qPrintable(copie));
         for (int n = 1; n <= 4; ++n) {
             QVERIFY(copie.contains(f_->etiquetteHorizon(n)->text()));
-            const QString premierMot = versQString(etatTirage().textesHorizons()[n]).section(' ', 0, 1);
+            const QString premierMot = versQString(etat_.textesHorizons()[n]).section(' ', 0, 1);
             QVERIFY(copie.contains(premierMot));
         }
         QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
@@ -668,7 +670,7 @@ private slots:
         boites_.clear();
         BoiteMessage::reponsesSuivantes({false});
         QTest::keyClick(f_, Qt::Key_Escape);
-        QCOMPARE(boites_, QStringList{chaines.msgAbandon});
+        QCOMPARE(boites_, QStringList{chainesDe(langue).msgAbandon});
         nouveauTirage();
         // Nothing to copy while the spread chooser is up.
         QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
@@ -681,10 +683,10 @@ private slots:
         BoiteMessage::reponsesSuivantes({false});
         QTest::mouseClick(c<QToolButton>("TSBQuit"), Qt::LeftButton);
         QCOMPARE(fermetures_, 0);
-        QCOMPARE(boites_, QStringList{chaines.msgQuitter});
+        QCOMPARE(boites_, QStringList{chainesDe(langue).msgQuitter});
         BoiteMessage::reponsesSuivantes({true, true});
         QTest::mouseClick(c<QToolButton>("TSBQuit"), Qt::LeftButton);
-        QCOMPARE(boites_, (QStringList{chaines.msgQuitter, chaines.msgQuitter, QStringLiteral("A bientôt !!!")}));
+        QCOMPARE(boites_, (QStringList{chainesDe(langue).msgQuitter, chainesDe(langue).msgQuitter, QStringLiteral("A bientôt !!!")}));
         QCOMPARE(fermetures_, 1);
     }
 

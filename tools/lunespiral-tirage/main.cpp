@@ -6,6 +6,7 @@
 #include "Hasard.h"
 #include "Langue.h"
 #include "NumerosChance.h"
+#include "OptionsChance.h"
 #include "SortieTirage.h"
 #include "Textes.h"
 
@@ -113,7 +114,9 @@ int main(int argc, char** argv) {
         // Lay the cards one after another, as a user would: the completion draw follows at once.
         const TypeTirage type = typeDeLaCommande(arguments.commande);
         etat.choisirTirageSansAmorcer(type, hasard, textes, arguments.cartes);
-        for (int d = 1; d <= nbCartesDuTirage(type); ++d) etat.cliquerCarte(d, hasard);
+        for (int d = 1; d <= nbCartesDuTirage(type); ++d) etat.cliquerCarte(d, hasard, optionsParDefaut);
+        // The lucky numbers have a command of their own; the reading printed leaves them out.
+        etat.cacherNumerosChance();
     } catch (const std::runtime_error& e) {
         // The program's own message, as the desktop program shows it.
         std::cerr << "lunespiral-tirage: " << e.what() << "\n";
