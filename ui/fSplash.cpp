@@ -4,6 +4,7 @@
 #include "Echelle.h"
 #include "Globales.h"
 #include "ImageControle.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Polices.h"
 #include "RepertoireProgramme.h"

@@ -5,6 +5,7 @@
 #include "Echelle.h"
 #include "Erreurs.h"
 #include "Globales.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Panneau.h"
 #include "Polices.h"

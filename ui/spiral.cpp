@@ -8,6 +8,7 @@
 #include "Langue.h"
 #include "Libelles.h"
 #include "NumerosChance.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "ServiceImages.h"
 #include "TexteLecture.h"

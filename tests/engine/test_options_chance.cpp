@@ -1,4 +1,5 @@
 #include "Erreurs.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 
 #include <gtest/gtest.h>

@@ -11,6 +11,7 @@
 #include "Globales.h"
 #include "ImageControle.h"
 #include "Memo.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "fSplash.h"
 #include "mdlChance.h"

@@ -7,6 +7,7 @@
 #include "Echelle.h"
 #include "EtatTirage.h"
 #include "Globales.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Panneau.h"
 #include "mdlChance.h"

@@ -14,6 +14,7 @@
 #include "Globales.h"
 #include "Langue.h"
 #include "NumerosChance.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "fSplash.h"
 #include "mdlChance.h"

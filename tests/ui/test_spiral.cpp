@@ -11,6 +11,7 @@
 #include "Horloge.h"
 #include "Langue.h"
 #include "NumerosChance.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "ServiceImages.h"
 #include "spiral.h"
