@@ -40,6 +40,15 @@ void poserCartes(Tab<int, N>& cartes, int compte, CartesSorties& sorties, Hasard
     }
 }
 
+// The houses and the bohemian spread open alike: the laid cards, then a hidden partner for each.
+template <int N>
+void poserAvecAssociees(Tab<int, N>& cartes, Tab<int, N>& associees, Hasard& hasard,
+                        const std::vector<int>& imposees) {
+    CartesSorties sorties;
+    poserCartes(cartes, N, sorties, hasard, imposees);
+    for (int n = 1; n <= N; ++n) associees[n] = hasard.entre1EtSauf(nbArcanes, {cartes[n]});
+}
+
 } // namespace
 
 bool cartesImposeesValides(const std::vector<int>& cartes, int compte) {
@@ -77,10 +86,7 @@ TirageCroix tirerCroixDepuis(Hasard& hasard, const std::vector<int>& cartesImpos
 
 TirageMaisons tirerMaisonsDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageMaisons t;
-    CartesSorties sorties;
-    poserCartes(t.cartes, nbMaisons, sorties, hasard, cartesImposees);
-    for (int h = 1; h <= nbMaisons; ++h)
-        t.cartesAssociees[h] = hasard.entre1EtSauf(nbArcanes, {t.cartes[h]});
+    poserAvecAssociees(t.cartes, t.cartesAssociees, hasard, cartesImposees);
     for (int h = 1; h <= nbMaisons; ++h) t.variantes[h] = hasard.entre1Et(nbVariantes);
     // Houses that read from the same life domain must not show the same variant:
     // 2, 3 and 7 (relationships), 4 and 6 (projects). Each is drawn afresh.
@@ -92,10 +98,7 @@ TirageMaisons tirerMaisonsDepuis(Hasard& hasard, const std::vector<int>& cartesI
 
 TirageBohemiens tirerBohemiensDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageBohemiens t;
-    CartesSorties sorties;
-    poserCartes(t.cartes, nbHorizons, sorties, hasard, cartesImposees);
-    for (int n = 1; n <= nbHorizons; ++n)
-        t.cartesAssociees[n] = hasard.entre1EtSauf(nbArcanes, {t.cartes[n]});
+    poserAvecAssociees(t.cartes, t.cartesAssociees, hasard, cartesImposees);
     return t;
 }
 
