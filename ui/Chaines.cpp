@@ -49,6 +49,11 @@ constexpr Table francais{{
     {Cle::relationsPersonnelles, "Relations personnelles"},
     {Cle::commencerCeTirage, "Commencer ce tirage"},
     {Cle::carteFaceCachee, "Carte face cachée %1 sur 22"},
+    {Cle::titreNbNumeros, "Nombre de numéros"},
+    {Cle::titreValeurMinimale, "Valeur minimale"},
+    {Cle::titreValeurMaximale, "Valeur maximale"},
+    {Cle::annuler, "ANNULER"},
+    {Cle::titreOptions, "Options de choix des numéros de la chance"},
 }};
 
 constexpr Table anglais{{
@@ -83,6 +88,11 @@ constexpr Table anglais{{
     {Cle::relationsPersonnelles, "Relationships"},
     {Cle::commencerCeTirage, "Start this reading"},
     {Cle::carteFaceCachee, "Face-down card %1 of 22"},
+    {Cle::titreNbNumeros, "Number of numbers"},
+    {Cle::titreValeurMinimale, "Minimum"},
+    {Cle::titreValeurMaximale, "Maximum"},
+    {Cle::annuler, "CANCEL"},
+    {Cle::titreOptions, "Options for the choice of your lucky numbers"},
 }};
 
 constexpr bool dansLOrdre(const Table& table) {

@@ -42,6 +42,11 @@ enum class Cle {
     relationsPersonnelles,
     commencerCeTirage,
     carteFaceCachee, // %1: the deck card's number
+    titreNbNumeros,  // the options dialog
+    titreValeurMinimale,
+    titreValeurMaximale,
+    annuler,
+    titreOptions,
     nombreDeCles
 };
 

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Arcanes.h"
 #include "BoiteMessage.h"
+#include "Design.h"
 #include "Erreurs.h"
 #include "Globales.h"
 #include "Langue.h"
@@ -40,120 +41,59 @@ namespace {
 // ---------------------------------------------------------------------------------------------
 // The design of the window, for an 800 x 553 client area at 96 dots per inch.
 
-enum class Genre { Panneau, Memo, Image, Bouton };
-
-constexpr const char* sans = "MS Sans Serif";
-constexpr const char* serif = "Times New Roman";
-
-struct Police {
-    const char* famille = nullptr; // nullptr: the parent's font
-    int pixels = 0;
-    bool gras = false;
-    int couleur = -1; // #RRGGBB, or -1 for the default text colour
+const Controle design[] = {
+    {.nom = "imageProjets", .genre = Genre::Image, .geometrie = {0, 0, 46, 32}, .visible = false, .texte = "imageProjets"},
+    {.nom = "panelInfo", .genre = Genre::Panneau, .geometrie = {0, 525, 800, 28}, .fond = 0x0080C0, .focus = Qt::ClickFocus},
+    {.nom = "TSBAide", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {4, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .bulle = Cle::bulleAide},
+    {.nom = "TSBAbout", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {24, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "A", .bulle = Cle::bulleAPropos},
+    {.nom = "TSBIconify", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {44, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "i", .bulle = Cle::bulleIconifier},
+    {.nom = "TSBQuit", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {64, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "Q", .bulle = Cle::bulleQuitter},
+    {.nom = "panelDate", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {86, 4, 61, 19}, .fond = 0xC0C0C0, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "panelInformations", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {150, 4, 463, 21}, .fond = 0x57EFF7, .police = {Famille::Sans, 13, true}, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "SBNumerosDeLaChance", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {620, 6, 20, 18}, .police = {Famille::Sans, 12, true, 0xFF0000}, .visible = false, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "N", .bulle = Cle::titreNumerosChance},
+    {.nom = "SBConfigurationNumerosDeLaChance", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {642, 6, 20, 18}, .police = {Famille::Sans, 12, true, 0xFF0000}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "C", .bulle = Cle::bulleOptionsNumeros},
+    {.nom = "panelNouveauTirage", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {670, 4, 127, 21}, .fond = 0xC0C0C0, .police = {Famille::Sans, 11, true}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "Nouveau tirage...", .legende = Cle::nouveauTirage, .largeurBiseau = 2},
+    {.nom = "SuperPanelPresent", .genre = Genre::Panneau, .geometrie = {2, 2, 255, 493}, .fond = 0x004000, .visible = false},
+    {.nom = "panelTitrePresentCroix", .genre = Genre::Panneau, .parent = "SuperPanelPresent", .geometrie = {4, 4, 247, 23}, .fond = 0x00A800, .police = {Famille::Sans, 16, true}, .focus = Qt::ClickFocus, .legende = Cle::titrePresent, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "superMemoPresent", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {4, 30, 247, 100}, .fond = 0x00FF80, .police = {Famille::Serif, 16, true, 0x004000}, .visible = false, .defilement = true},
+    {.nom = "memoPresentProjets", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 142, 193, 75}, .fond = 0x80FFFF, .police = {Famille::Serif, 12, true, 0x004080}, .defilement = true},
+    {.nom = "memoPresentAmour", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 230, 193, 75}, .fond = 0xFFCAE4, .police = {Famille::Serif, 12, true, 0xFF0000}, .defilement = true},
+    {.nom = "memoPresentSante", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 320, 193, 75}, .fond = 0x80FF80, .police = {Famille::Serif, 12, true, 0x004000}, .defilement = true},
+    {.nom = "memoPresentRelPerso", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 408, 193, 75}, .fond = 0xFFCEB7, .police = {Famille::Serif, 12, true, 0x800000}, .defilement = true},
+    {.nom = "imageProjetsPresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 165, 46, 32}, .bulle = Cle::projets},
+    {.nom = "imageAmourPresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 251, 45, 32}, .bulle = Cle::amour},
+    {.nom = "imageSantePresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 343, 44, 32}, .bulle = Cle::sante},
+    {.nom = "imageRelPersoPresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 430, 45, 29}, .bulle = Cle::relationsPersonnelles},
+    {.nom = "SuperPanelFutur", .genre = Genre::Panneau, .geometrie = {542, 4, 257, 493}, .fond = 0x800000, .visible = false},
+    {.nom = "panelTitreFuturCroix", .genre = Genre::Panneau, .parent = "SuperPanelFutur", .geometrie = {4, 4, 247, 23}, .fond = 0xCA9595, .police = {Famille::Sans, 16, true}, .focus = Qt::ClickFocus, .legende = Cle::titreFutur, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "superMemoFutur", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {4, 30, 247, 100}, .fond = 0xFF8080, .police = {Famille::Serif, 16, true, 0x800000}, .visible = false, .defilement = true},
+    {.nom = "memoFuturProjets", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 142, 193, 75}, .fond = 0x80FFFF, .police = {Famille::Serif, 12, true, 0x004080}, .defilement = true},
+    {.nom = "memoFuturAmour", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 230, 193, 75}, .fond = 0xFFCAE4, .police = {Famille::Serif, 12, true, 0xFF0000}, .defilement = true},
+    {.nom = "memoFuturSante", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 320, 193, 75}, .fond = 0x80FF80, .police = {Famille::Serif, 12, true, 0x004000}, .defilement = true},
+    {.nom = "memoFuturRelPerso", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 408, 193, 75}, .fond = 0xFFCEB7, .police = {Famille::Serif, 12, true, 0x800000}, .defilement = true},
+    {.nom = "imageProjetsFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 165, 46, 32}, .bulle = Cle::projets},
+    {.nom = "imageAmourFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 251, 45, 32}, .bulle = Cle::amour},
+    {.nom = "imageSanteFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 341, 44, 32}, .bulle = Cle::sante},
+    {.nom = "imageRelPersoFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 430, 45, 29}, .bulle = Cle::relationsPersonnelles},
+    {.nom = "panelPhraseGlobale", .genre = Genre::Panneau, .geometrie = {0, 470, 800, 55}, .fond = 0x0000FF, .visible = false},
+    {.nom = "memoPhraseGlobale", .genre = Genre::Memo, .parent = "panelPhraseGlobale", .geometrie = {4, 4, 791, 47}, .fond = 0xA4A4FF, .police = {Famille::Serif, 16, true, 0x000080}, .defilement = true},
+    {.nom = "panelCentralMaison", .genre = Genre::Panneau, .geometrie = {110, 248, 567, 143}, .fond = 0xFF8040, .visible = false, .focus = Qt::ClickFocus},
+    {.nom = "imageMaisonCourante", .genre = Genre::Image, .parent = "panelCentralMaison", .geometrie = {10, 10, 109, 125}},
+    {.nom = "panelNomMaison", .genre = Genre::Panneau, .parent = "panelCentralMaison", .geometrie = {124, 10, 433, 27}, .fond = 0xFFC1A4, .police = {Famille::Sans, 16, true}, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "panelPhraseMaison", .genre = Genre::Memo, .parent = "panelCentralMaison", .geometrie = {124, 40, 433, 97}, .fond = 0xFFC1A4, .police = {Famille::Serif, 19, true, 0x004080}, .defilement = true},
+    {.nom = "panelCentralBohemien", .genre = Genre::Memo, .geometrie = {58, 246, 681, 285}, .fond = 0xFF80C0, .police = {Famille::Serif, 32, true, 0x800040}, .visible = false},
+    {.nom = "panelSelectionTirage", .genre = Genre::Panneau, .geometrie = {0, 0, 617, 199}, .fond = 0x0000A0, .visible = false},
+    {.nom = "panelChooseTirage", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 6, 605, 33}, .fond = 0x57EFF7, .police = {Famille::Serif, 16, true}, .legende = Cle::choixDuTirage, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "Panel1", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 44, 201, 149}, .fond = 0x0080C0},
+    {.nom = "imageTirageEnCroix", .genre = Genre::Image, .parent = "Panel1", .geometrie = {3, 3, 194, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageEnCroix"},
+    {.nom = "panelTirageEnCroix", .genre = Genre::Panneau, .parent = "Panel1", .geometrie = {3, 114, 194, 31}, .fond = 0x5EAEFF, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageEnCroix, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "Panel2", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {210, 44, 201, 149}, .fond = 0xFF8040},
+    {.nom = "imageTirageDixMaisons", .genre = Genre::Image, .parent = "Panel2", .geometrie = {3, 3, 194, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageDixMaisons"},
+    {.nom = "panelTirageEnDixMaisons", .genre = Genre::Panneau, .parent = "Panel2", .geometrie = {3, 114, 194, 31}, .fond = 0xFFB895, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageEnDixMaisons, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
+    {.nom = "Panel3", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {414, 44, 197, 149}, .fond = 0xFF0080},
+    {.nom = "imageTirageBohemiens", .genre = Genre::Image, .parent = "Panel3", .geometrie = {3, 3, 191, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageBohemiens"},
+    {.nom = "panelTirageDesBohemiens", .genre = Genre::Panneau, .parent = "Panel3", .geometrie = {3, 114, 191, 31}, .fond = 0xFF80C0, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageDesBohemiens, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
 };
-
-using B = Panneau::Biseau;
-
-struct Ligne {
-    const char* nom;
-    Genre genre;
-    const char* parent; // "" for the window itself
-    int x, y, largeur, hauteur;
-    int fond = -1; // #RRGGBB, or -1
-    Police police = {};
-    B exterieur = B::Releve;
-    B interieur = B::Aucun;
-    bool visible = true;
-    Qt::CursorShape curseur = Qt::ArrowCursor;
-    const char* legende = "";
-    bool defilement = false; // memo with a vertical scroll bar
-    int largeurBiseau = 1;
-};
-
-const Ligne design[] = {
-    // Picture holders: never shown, they only carry pictures for the others.
-    {"imageProjets", Genre::Image, "", 0, 0, 46, 32, -1, {}, B::Aucun, B::Aucun, false},
-
-    // The bottom bar.
-    {"panelInfo", Genre::Panneau, "", 0, 525, 800, 28, 0x0080C0},
-    {"TSBAide", Genre::Bouton, "panelInfo", 4, 4, 20, 20, -1, {}, B::Aucun, B::Aucun, true, Qt::UpArrowCursor},
-    {"TSBAbout", Genre::Bouton, "panelInfo", 24, 4, 20, 20, -1, {}, B::Aucun, B::Aucun, true, Qt::UpArrowCursor, "A"},
-    {"TSBIconify", Genre::Bouton, "panelInfo", 44, 4, 20, 20, -1, {}, B::Aucun, B::Aucun, true, Qt::UpArrowCursor, "i"},
-    {"TSBQuit", Genre::Bouton, "panelInfo", 64, 4, 20, 20, -1, {}, B::Aucun, B::Aucun, true, Qt::UpArrowCursor, "Q"},
-    {"panelDate", Genre::Panneau, "panelInfo", 86, 4, 61, 19, 0xC0C0C0, {}, B::Enfonce, B::Enfonce},
-    {"panelInformations", Genre::Panneau, "panelInfo", 150, 4, 463, 21, 0x57EFF7, {sans, 13, true}, B::Enfonce, B::Enfonce},
-    {"SBNumerosDeLaChance", Genre::Bouton, "panelInfo", 620, 6, 20, 18, -1, {sans, 12, true, 0xFF0000}, B::Aucun, B::Aucun, false, Qt::UpArrowCursor, "N"},
-    {"SBConfigurationNumerosDeLaChance", Genre::Bouton, "panelInfo", 642, 6, 20, 18, -1, {sans, 12, true, 0xFF0000}, B::Aucun, B::Aucun, true, Qt::UpArrowCursor, "C"},
-    {"panelNouveauTirage", Genre::Panneau, "panelInfo", 670, 4, 127, 21, 0xC0C0C0, {sans, 11, true}, B::Releve, B::Aucun, true, Qt::UpArrowCursor, "Nouveau tirage...", false, 2},
-
-    // The present side of the cross.
-    {"SuperPanelPresent", Genre::Panneau, "", 2, 2, 255, 493, 0x004000, {}, B::Releve, B::Aucun, false},
-    {"panelTitrePresentCroix", Genre::Panneau, "SuperPanelPresent", 4, 4, 247, 23, 0x00A800, {sans, 16, true}, B::Enfonce, B::Enfonce},
-    {"superMemoPresent", Genre::Memo, "SuperPanelPresent", 4, 30, 247, 100, 0x00FF80, {serif, 16, true, 0x004000}, B::Aucun, B::Aucun, false, Qt::ArrowCursor, "", true},
-    {"memoPresentProjets", Genre::Memo, "SuperPanelPresent", 58, 142, 193, 75, 0x80FFFF, {serif, 12, true, 0x004080}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"memoPresentAmour", Genre::Memo, "SuperPanelPresent", 58, 230, 193, 75, 0xFFCAE4, {serif, 12, true, 0xFF0000}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"memoPresentSante", Genre::Memo, "SuperPanelPresent", 58, 320, 193, 75, 0x80FF80, {serif, 12, true, 0x004000}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"memoPresentRelPerso", Genre::Memo, "SuperPanelPresent", 58, 408, 193, 75, 0xFFCEB7, {serif, 12, true, 0x800000}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"imageProjetsPresent", Genre::Image, "SuperPanelPresent", 6, 165, 46, 32},
-    {"imageAmourPresent", Genre::Image, "SuperPanelPresent", 6, 251, 45, 32},
-    {"imageSantePresent", Genre::Image, "SuperPanelPresent", 6, 343, 44, 32},
-    {"imageRelPersoPresent", Genre::Image, "SuperPanelPresent", 6, 430, 45, 29},
-
-    // The future side.
-    {"SuperPanelFutur", Genre::Panneau, "", 542, 4, 257, 493, 0x800000, {}, B::Releve, B::Aucun, false},
-    {"panelTitreFuturCroix", Genre::Panneau, "SuperPanelFutur", 4, 4, 247, 23, 0xCA9595, {sans, 16, true}, B::Enfonce, B::Enfonce},
-    {"superMemoFutur", Genre::Memo, "SuperPanelFutur", 4, 30, 247, 100, 0xFF8080, {serif, 16, true, 0x800000}, B::Aucun, B::Aucun, false, Qt::ArrowCursor, "", true},
-    {"memoFuturProjets", Genre::Memo, "SuperPanelFutur", 6, 142, 193, 75, 0x80FFFF, {serif, 12, true, 0x004080}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"memoFuturAmour", Genre::Memo, "SuperPanelFutur", 6, 230, 193, 75, 0xFFCAE4, {serif, 12, true, 0xFF0000}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"memoFuturSante", Genre::Memo, "SuperPanelFutur", 6, 320, 193, 75, 0x80FF80, {serif, 12, true, 0x004000}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"memoFuturRelPerso", Genre::Memo, "SuperPanelFutur", 6, 408, 193, 75, 0xFFCEB7, {serif, 12, true, 0x800000}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-    {"imageProjetsFutur", Genre::Image, "SuperPanelFutur", 206, 165, 46, 32},
-    {"imageAmourFutur", Genre::Image, "SuperPanelFutur", 206, 251, 45, 32},
-    {"imageSanteFutur", Genre::Image, "SuperPanelFutur", 206, 341, 44, 32},
-    {"imageRelPersoFutur", Genre::Image, "SuperPanelFutur", 206, 430, 45, 29},
-
-    // The bottom band of the cross.
-    {"panelPhraseGlobale", Genre::Panneau, "", 0, 470, 800, 55, 0x0000FF, {}, B::Releve, B::Aucun, false},
-    {"memoPhraseGlobale", Genre::Memo, "panelPhraseGlobale", 4, 4, 791, 47, 0xA4A4FF, {serif, 16, true, 0x000080}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-
-    // The house view.
-    {"panelCentralMaison", Genre::Panneau, "", 110, 248, 567, 143, 0xFF8040, {}, B::Releve, B::Aucun, false},
-    {"imageMaisonCourante", Genre::Image, "panelCentralMaison", 10, 10, 109, 125},
-    {"panelNomMaison", Genre::Panneau, "panelCentralMaison", 124, 10, 433, 27, 0xFFC1A4, {sans, 16, true}, B::Enfonce, B::Enfonce},
-    {"panelPhraseMaison", Genre::Memo, "panelCentralMaison", 124, 40, 433, 97, 0xFFC1A4, {serif, 19, true, 0x004080}, B::Aucun, B::Aucun, true, Qt::ArrowCursor, "", true},
-
-    // The bohemian view.
-    {"panelCentralBohemien", Genre::Memo, "", 58, 246, 681, 285, 0xFF80C0, {serif, 32, true, 0x800040}, B::Aucun, B::Aucun, false},
-
-    // The spread chooser.
-    {"panelSelectionTirage", Genre::Panneau, "", 0, 0, 617, 199, 0x0000A0, {}, B::Releve, B::Aucun, false},
-    {"panelChooseTirage", Genre::Panneau, "panelSelectionTirage", 6, 6, 605, 33, 0x57EFF7, {serif, 16, true}, B::Enfonce, B::Enfonce},
-    {"Panel1", Genre::Panneau, "panelSelectionTirage", 6, 44, 201, 149, 0x0080C0},
-    {"imageTirageEnCroix", Genre::Image, "Panel1", 3, 3, 194, 108, -1, {}, B::Aucun, B::Aucun, true, Qt::PointingHandCursor},
-    {"panelTirageEnCroix", Genre::Panneau, "Panel1", 3, 114, 194, 31, 0x5EAEFF, {serif, 16, true}, B::Enfonce, B::Enfonce, true, Qt::PointingHandCursor},
-    {"Panel2", Genre::Panneau, "panelSelectionTirage", 210, 44, 201, 149, 0xFF8040},
-    {"imageTirageDixMaisons", Genre::Image, "Panel2", 3, 3, 194, 108, -1, {}, B::Aucun, B::Aucun, true, Qt::PointingHandCursor},
-    {"panelTirageEnDixMaisons", Genre::Panneau, "Panel2", 3, 114, 194, 31, 0xFFB895, {serif, 16, true}, B::Enfonce, B::Enfonce, true, Qt::PointingHandCursor},
-    {"Panel3", Genre::Panneau, "panelSelectionTirage", 414, 44, 197, 149, 0xFF0080},
-    {"imageTirageBohemiens", Genre::Image, "Panel3", 3, 3, 191, 108, -1, {}, B::Aucun, B::Aucun, true, Qt::PointingHandCursor},
-    {"panelTirageDesBohemiens", Genre::Panneau, "Panel3", 3, 114, 191, 31, 0xFF80C0, {serif, 16, true}, B::Enfonce, B::Enfonce, true, Qt::PointingHandCursor},
-};
-
-QStringList familles(const char* famille) {
-    if (QLatin1String(famille) == QLatin1String(serif))
-        return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("serif")};
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")};
-}
-
-QFont policeDe(const Police& p, const QFont& base) {
-    QFont f = base;
-    f.setFamilies(familles(p.famille));
-    f.setPixelSize(p.pixels);
-    f.setBold(p.gras);
-    return f;
-}
-
-QColor couleur(int rrggbb) { return QColor::fromRgb(static_cast<QRgb>(rrggbb)); }
 
 const QColor argent(192, 192, 192);
 const QColor jaune(255, 255, 0);
@@ -224,54 +164,8 @@ void TfrmLunespiral::construireDesign() {
     }
     setPalette(fond);
     setAutoFillBackground(false);
-    setFont(policeDe({sans, 11, false}, font()));
-
-    QHash<QString, QWidget*> parents;
-    parents.insert(QString(), this);
-    for (const Ligne& l : design) {
-        QWidget* parent = parents.value(QString::fromLatin1(l.parent), this);
-        QWidget* w = nullptr;
-        switch (l.genre) {
-        case Genre::Panneau: {
-            auto* p = new Panneau(parent);
-            if (l.fond >= 0) p->setCouleur(couleur(l.fond));
-            p->setBiseauExterieur(l.exterieur);
-            p->setBiseauInterieur(l.interieur);
-            p->setLargeurBiseau(l.largeurBiseau);
-            p->setText(QString::fromUtf8(l.legende));
-            if (l.police.couleur >= 0) p->setCouleurTexte(couleur(l.police.couleur));
-            w = p;
-            break;
-        }
-        case Genre::Memo: {
-            auto* m = new Memo(parent);
-            m->setCouleurs(couleur(l.fond), couleur(std::max(l.police.couleur, 0)));
-            m->setDefilement(l.defilement);
-            w = m;
-            break;
-        }
-        case Genre::Image: w = new ImageControle(parent); break;
-        case Genre::Bouton: {
-            auto* b = new QToolButton(parent);
-            b->setAutoRaise(true);
-            b->setFocusPolicy(Qt::NoFocus);
-            b->setText(QString::fromUtf8(l.legende));
-            if (l.police.couleur >= 0) {
-                QPalette p = b->palette();
-                p.setColor(QPalette::ButtonText, couleur(l.police.couleur));
-                b->setPalette(p);
-            }
-            w = b;
-            break;
-        }
-        }
-        w->setObjectName(QString::fromLatin1(l.nom));
-        w->setGeometry(l.x, l.y, l.largeur, l.hauteur);
-        if (l.police.famille) w->setFont(policeDe(l.police, font()));
-        w->setCursor(l.curseur);
-        w->setVisible(l.visible);
-        parents.insert(w->objectName(), w);
-    }
+    setFont(policeDesign(Famille::Sans, 11));
+    construireControles(this, design);
 
     // Picture holders for the faces, the back and the houses: never shown, they carry the
     // pictures' names for the controls that show them (hidden, they render nothing).
@@ -284,13 +178,9 @@ void TfrmLunespiral::construireDesign() {
         porteur->setImage(nom);
         porteur->hide();
     }
-    controle<ImageControle>("imageProjets")->setImage(QStringLiteral("imageProjets"));
     // The house emblems differ widely in shape (the coins are three times wider than high):
     // stretched into one box they would be distorted, so the view keeps their proportions.
     controle<ImageControle>("imageMaisonCourante")->setGarderProportions(true);
-    controle<ImageControle>("imageTirageEnCroix")->setImage(QStringLiteral("imageTirageEnCroix"));
-    controle<ImageControle>("imageTirageDixMaisons")->setImage(QStringLiteral("imageTirageDixMaisons"));
-    controle<ImageControle>("imageTirageBohemiens")->setImage(QStringLiteral("imageTirageBohemiens"));
 
     sbNumeros_ = controle<QToolButton>("SBNumerosDeLaChance");
     sbNumeros_->setCheckable(true);
@@ -303,18 +193,6 @@ void TfrmLunespiral::construireDesign() {
     panelPhraseGlobale_ = controle<Panneau>("panelPhraseGlobale");
     panelCentralMaison_ = controle<Panneau>("panelCentralMaison");
     panelCentralBohemien_ = controle<Memo>("panelCentralBohemien");
-    // The keyboard reaches what the mouse reaches; a click never moves the focus to them, so
-    // nothing changes for the mouse. The big texts are never tab stops.
-    for (const char* nom : {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"})
-        controle<ImageControle>(nom)->setFocusPolicy(Qt::TabFocus);
-    for (const char* nom : {"TSBAide", "TSBAbout", "TSBIconify", "TSBQuit", "SBNumerosDeLaChance",
-                            "SBConfigurationNumerosDeLaChance"})
-        controle<QToolButton>(nom)->setFocusPolicy(Qt::TabFocus);
-    panelNouveauTirage_->setFocusPolicy(Qt::TabFocus);
-    for (auto* p : {controle<Panneau>("panelTitrePresentCroix"), controle<Panneau>("panelTitreFuturCroix"),
-                    panelInfo_, panelCentralMaison_})
-        p->setFocusPolicy(Qt::ClickFocus);
-
 }
 
 void TfrmLunespiral::terminerCreation() {
@@ -641,53 +519,22 @@ void TfrmLunespiral::AfficherInfo(const QString& texte) { panelInformations_->se
 void TfrmLunespiral::AppliquerLangue(const Chaines& chaines) {
     terminerCreation();
     // Before a language is chosen there is nothing to say: the captions stay as they are.
-    if (chaines.langue == langueAucune) {
-        AppliquerLegendes();
-        return;
-    }
-    chaines_ = chaines;
+    if (chaines.langue != langueAucune) chaines_ = chaines;
     AppliquerLegendes();
-    for (int n = 1; n <= nbHorizons; ++n) etiquettesHorizons_[n]->setText(versQString(nomHorizon(n, chaines_.langue)));
-    controle<Panneau>("panelChooseTirage")->setText(chaines_.texte(Cle::choixDuTirage));
-    controle<Panneau>("panelTitrePresentCroix")->setText(chaines_.texte(Cle::titrePresent));
-    controle<Panneau>("panelTitreFuturCroix")->setText(chaines_.texte(Cle::titreFutur));
 }
 
 void TfrmLunespiral::AppliquerLegendes() {
-    if (chaines_.langue != langueAucune) {
-        const std::pair<const char*, Cle> legendes[] = {{"panelTirageEnCroix", Cle::tirageEnCroix},
-                                                        {"panelTirageEnDixMaisons", Cle::tirageEnDixMaisons},
-                                                        {"panelTirageDesBohemiens", Cle::tirageDesBohemiens},
-                                                        {"panelNouveauTirage", Cle::nouveauTirage}};
-        for (const auto& [nom, cle] : legendes) controle<Panneau>(nom)->setText(chaines_.texte(cle));
-        const std::pair<const char*, Cle> bulles[] = {
-            {"SBConfigurationNumerosDeLaChance", Cle::bulleOptionsNumeros},
-            {"TSBAide", Cle::bulleAide},
-            {"TSBAbout", Cle::bulleAPropos},
-            {"TSBQuit", Cle::bulleQuitter},
-            {"TSBIconify", Cle::bulleIconifier},
-            {"imageProjetsPresent", Cle::projets},
-            {"imageProjetsFutur", Cle::projets},
-            {"imageAmourPresent", Cle::amour},
-            {"imageAmourFutur", Cle::amour},
-            {"imageSantePresent", Cle::sante},
-            {"imageSanteFutur", Cle::sante},
-            {"imageRelPersoPresent", Cle::relationsPersonnelles},
-            {"imageRelPersoFutur", Cle::relationsPersonnelles}};
-        for (const auto& [nom, cle] : bulles) controle<QWidget>(nom)->setToolTip(chaines_.texte(cle));
-        // Names for screen readers, where the picture says it all to the eye.
-        const std::pair<const char*, const char*> emblemes[] = {{"imageTirageEnCroix", "panelTirageEnCroix"},
-                                                                {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
-                                                                {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
-        for (const auto& [image, panneau] : emblemes) {
-            controle<ImageControle>(image)->setAccessibleName(controle<Panneau>(panneau)->text());
-            controle<ImageControle>(image)->setAccessibleDescription(chaines_.texte(Cle::commencerCeTirage));
-        }
-        for (const char* nom : {"TSBAide", "TSBAbout", "TSBQuit", "TSBIconify", "SBConfigurationNumerosDeLaChance"})
-            controle<QToolButton>(nom)->setAccessibleName(controle<QToolButton>(nom)->toolTip());
+    if (chaines_.langue == langueAucune) return;
+    appliquerLegendes(this, design, chaines_);
+    for (int n = 1; n <= nbHorizons; ++n) etiquettesHorizons_[n]->setText(versQString(nomHorizon(n, chaines_.langue)));
+    // Names for screen readers, where the picture says it all to the eye.
+    const std::pair<const char*, const char*> emblemes[] = {{"imageTirageEnCroix", "panelTirageEnCroix"},
+                                                            {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
+                                                            {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
+    for (const auto& [image, panneau] : emblemes) {
+        controle<ImageControle>(image)->setAccessibleName(controle<Panneau>(panneau)->text());
+        controle<ImageControle>(image)->setAccessibleDescription(chaines_.texte(Cle::commencerCeTirage));
     }
-    sbNumeros_->setToolTip(chaines_.titreNumerosChance);
-    sbNumeros_->setAccessibleName(chaines_.titreNumerosChance);
 }
 
 // ---------------------------------------------------------------------------------------------
