@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     const EtatTirage& etat = (*fenetres.etat);
     for (int d : choix) {
         if (etat.tirageTermine()) break;
-        QTest::mouseClick(principale->carteTalon(d), Qt::LeftButton);
+        QTest::mouseClick(principale->findChild<ImageControle*>(QStringLiteral("cartesTalon%1").arg(d)), Qt::LeftButton);
     }
     if (!etat.tirageTermine()) {
         std::fputs("lunespiral-captures: the reading did not complete\n", stderr);

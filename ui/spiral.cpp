@@ -1,5 +1,9 @@
 #include "spiral.h"
 
+#include "VueBohemiens.h"
+#include "VueCroix.h"
+#include "VueMaisons.h"
+
 #include "Application.h"
 #include "Arcanes.h"
 #include "BoiteMessage.h"
@@ -8,6 +12,7 @@
 #include "Globales.h"
 #include "Langue.h"
 #include "Libelles.h"
+#include "Memo.h"
 #include "NumerosChance.h"
 #include "MagasinReglages.h"
 #include "OptionsChance.h"
@@ -39,9 +44,10 @@ namespace lunespiral {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// The design of the window, for an 800 x 553 client area at 96 dots per inch.
+// The design of the window, for an 800 x 553 client area at 96 dots per inch: the bottom bar
+// below every view, the spread chooser above them (each view has its own table).
 
-const Controle design[] = {
+const Controle designBarre[] = {
     {.nom = "imageProjets", .genre = Genre::Image, .geometrie = {0, 0, 46, 32}, .visible = false, .texte = "imageProjets"},
     {.nom = "panelInfo", .genre = Genre::Panneau, .geometrie = {0, 525, 800, 28}, .fond = 0x0080C0, .focus = Qt::ClickFocus},
     {.nom = "TSBAide", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {4, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .bulle = Cle::bulleAide},
@@ -53,35 +59,9 @@ const Controle design[] = {
     {.nom = "SBNumerosDeLaChance", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {620, 6, 20, 18}, .police = {Famille::Sans, 12, true, 0xFF0000}, .visible = false, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "N", .bulle = Cle::titreNumerosChance},
     {.nom = "SBConfigurationNumerosDeLaChance", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {642, 6, 20, 18}, .police = {Famille::Sans, 12, true, 0xFF0000}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "C", .bulle = Cle::bulleOptionsNumeros},
     {.nom = "panelNouveauTirage", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {670, 4, 127, 21}, .fond = 0xC0C0C0, .police = {Famille::Sans, 11, true}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "Nouveau tirage...", .legende = Cle::nouveauTirage, .largeurBiseau = 2},
-    {.nom = "SuperPanelPresent", .genre = Genre::Panneau, .geometrie = {2, 2, 255, 493}, .fond = 0x004000, .visible = false},
-    {.nom = "panelTitrePresentCroix", .genre = Genre::Panneau, .parent = "SuperPanelPresent", .geometrie = {4, 4, 247, 23}, .fond = 0x00A800, .police = {Famille::Sans, 16, true}, .focus = Qt::ClickFocus, .legende = Cle::titrePresent, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "superMemoPresent", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {4, 30, 247, 100}, .fond = 0x00FF80, .police = {Famille::Serif, 16, true, 0x004000}, .visible = false, .defilement = true},
-    {.nom = "memoPresentProjets", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 142, 193, 75}, .fond = 0x80FFFF, .police = {Famille::Serif, 12, true, 0x004080}, .defilement = true},
-    {.nom = "memoPresentAmour", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 230, 193, 75}, .fond = 0xFFCAE4, .police = {Famille::Serif, 12, true, 0xFF0000}, .defilement = true},
-    {.nom = "memoPresentSante", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 320, 193, 75}, .fond = 0x80FF80, .police = {Famille::Serif, 12, true, 0x004000}, .defilement = true},
-    {.nom = "memoPresentRelPerso", .genre = Genre::Memo, .parent = "SuperPanelPresent", .geometrie = {58, 408, 193, 75}, .fond = 0xFFCEB7, .police = {Famille::Serif, 12, true, 0x800000}, .defilement = true},
-    {.nom = "imageProjetsPresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 165, 46, 32}, .bulle = Cle::projets},
-    {.nom = "imageAmourPresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 251, 45, 32}, .bulle = Cle::amour},
-    {.nom = "imageSantePresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 343, 44, 32}, .bulle = Cle::sante},
-    {.nom = "imageRelPersoPresent", .genre = Genre::Image, .parent = "SuperPanelPresent", .geometrie = {6, 430, 45, 29}, .bulle = Cle::relationsPersonnelles},
-    {.nom = "SuperPanelFutur", .genre = Genre::Panneau, .geometrie = {542, 4, 257, 493}, .fond = 0x800000, .visible = false},
-    {.nom = "panelTitreFuturCroix", .genre = Genre::Panneau, .parent = "SuperPanelFutur", .geometrie = {4, 4, 247, 23}, .fond = 0xCA9595, .police = {Famille::Sans, 16, true}, .focus = Qt::ClickFocus, .legende = Cle::titreFutur, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "superMemoFutur", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {4, 30, 247, 100}, .fond = 0xFF8080, .police = {Famille::Serif, 16, true, 0x800000}, .visible = false, .defilement = true},
-    {.nom = "memoFuturProjets", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 142, 193, 75}, .fond = 0x80FFFF, .police = {Famille::Serif, 12, true, 0x004080}, .defilement = true},
-    {.nom = "memoFuturAmour", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 230, 193, 75}, .fond = 0xFFCAE4, .police = {Famille::Serif, 12, true, 0xFF0000}, .defilement = true},
-    {.nom = "memoFuturSante", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 320, 193, 75}, .fond = 0x80FF80, .police = {Famille::Serif, 12, true, 0x004000}, .defilement = true},
-    {.nom = "memoFuturRelPerso", .genre = Genre::Memo, .parent = "SuperPanelFutur", .geometrie = {6, 408, 193, 75}, .fond = 0xFFCEB7, .police = {Famille::Serif, 12, true, 0x800000}, .defilement = true},
-    {.nom = "imageProjetsFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 165, 46, 32}, .bulle = Cle::projets},
-    {.nom = "imageAmourFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 251, 45, 32}, .bulle = Cle::amour},
-    {.nom = "imageSanteFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 341, 44, 32}, .bulle = Cle::sante},
-    {.nom = "imageRelPersoFutur", .genre = Genre::Image, .parent = "SuperPanelFutur", .geometrie = {206, 430, 45, 29}, .bulle = Cle::relationsPersonnelles},
-    {.nom = "panelPhraseGlobale", .genre = Genre::Panneau, .geometrie = {0, 470, 800, 55}, .fond = 0x0000FF, .visible = false},
-    {.nom = "memoPhraseGlobale", .genre = Genre::Memo, .parent = "panelPhraseGlobale", .geometrie = {4, 4, 791, 47}, .fond = 0xA4A4FF, .police = {Famille::Serif, 16, true, 0x000080}, .defilement = true},
-    {.nom = "panelCentralMaison", .genre = Genre::Panneau, .geometrie = {110, 248, 567, 143}, .fond = 0xFF8040, .visible = false, .focus = Qt::ClickFocus},
-    {.nom = "imageMaisonCourante", .genre = Genre::Image, .parent = "panelCentralMaison", .geometrie = {10, 10, 109, 125}},
-    {.nom = "panelNomMaison", .genre = Genre::Panneau, .parent = "panelCentralMaison", .geometrie = {124, 10, 433, 27}, .fond = 0xFFC1A4, .police = {Famille::Sans, 16, true}, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "panelPhraseMaison", .genre = Genre::Memo, .parent = "panelCentralMaison", .geometrie = {124, 40, 433, 97}, .fond = 0xFFC1A4, .police = {Famille::Serif, 19, true, 0x004080}, .defilement = true},
-    {.nom = "panelCentralBohemien", .genre = Genre::Memo, .geometrie = {58, 246, 681, 285}, .fond = 0xFF80C0, .police = {Famille::Serif, 32, true, 0x800040}, .visible = false},
+};
+
+const Controle designChoix[] = {
     {.nom = "panelSelectionTirage", .genre = Genre::Panneau, .geometrie = {0, 0, 617, 199}, .fond = 0x0000A0, .visible = false},
     {.nom = "panelChooseTirage", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 6, 605, 33}, .fond = 0x57EFF7, .police = {Famille::Serif, 16, true}, .legende = Cle::choixDuTirage, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
     {.nom = "Panel1", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 44, 201, 149}, .fond = 0x0080C0},
@@ -94,9 +74,6 @@ const Controle design[] = {
     {.nom = "imageTirageBohemiens", .genre = Genre::Image, .parent = "Panel3", .geometrie = {3, 3, 191, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageBohemiens"},
     {.nom = "panelTirageDesBohemiens", .genre = Genre::Panneau, .parent = "Panel3", .geometrie = {3, 114, 191, 31}, .fond = 0xFF80C0, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageDesBohemiens, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
 };
-
-const QColor argent(192, 192, 192);
-const QColor jaune(255, 255, 0);
 
 // The numeral strip at the top of a face, left out of the mosaic tiles.
 constexpr int hauteurBandeauFace = 20;
@@ -128,6 +105,9 @@ TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* pa
     } catch (const ErreurReglages& e) {
         QTimer::singleShot(0, this, [e] { Application::signalerErreur(e); });
     }
+    vueCroix_ = new VueCroix(this, etat_, plateau_, chaines_);
+    vueMaisons_ = new VueMaisons(this, etat_, plateau_, chaines_);
+    vueBohemiens_ = new VueBohemiens(this, etat_, plateau_, chaines_);
     if (creation == Creation::Complete) terminerCreation();
     // See eventFilter: the window's controls are not repainted when it is disabled or enabled.
     qApp->installEventFilter(this);
@@ -165,23 +145,24 @@ void TfrmLunespiral::construireDesign() {
     setPalette(fond);
     setAutoFillBackground(false);
     setFont(policeDesign(Famille::Sans, 11));
-    construireControles(this, design);
+    // In stacking order: the bar under everything, the chooser over the views.
+    construireControles(this, designBarre);
+    for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
+                           static_cast<VueResultat*>(vueBohemiens_)})
+        v->construire();
+    construireControles(this, designChoix);
 
     // Picture holders for the faces, the back and the houses: never shown, they carry the
     // pictures' names for the controls that show them (hidden, they render nothing).
     QStringList porteurs{QStringLiteral("picFond")};
-    for (int k = 1; k <= nbArcanes; ++k) porteurs << (imagesFaces_[k] = QStringLiteral("Image%1").arg(k));
-    for (int h = 1; h <= nbMaisons; ++h) porteurs << (imagesMaisons_[h] = QStringLiteral("imageMaison%1").arg(h));
+    for (int k = 1; k <= nbArcanes; ++k) porteurs << imageFace(k);
+    for (int h = 1; h <= nbMaisons; ++h) porteurs << QStringLiteral("imageMaison%1").arg(h);
     for (const QString& nom : porteurs) {
         auto* porteur = new ImageControle(this);
         porteur->setObjectName(nom);
         porteur->setImage(nom);
         porteur->hide();
     }
-    // The house emblems differ widely in shape (the coins are three times wider than high):
-    // stretched into one box they would be distorted, so the view keeps their proportions.
-    controle<ImageControle>("imageMaisonCourante")->setGarderProportions(true);
-
     sbNumeros_ = controle<QToolButton>("SBNumerosDeLaChance");
     sbNumeros_->setCheckable(true);
     sbConfiguration_ = controle<QToolButton>("SBConfigurationNumerosDeLaChance");
@@ -191,8 +172,6 @@ void TfrmLunespiral::construireDesign() {
     panelNouveauTirage_ = controle<Panneau>("panelNouveauTirage");
     panelSelectionTirage_ = controle<Panneau>("panelSelectionTirage");
     panelPhraseGlobale_ = controle<Panneau>("panelPhraseGlobale");
-    panelCentralMaison_ = controle<Panneau>("panelCentralMaison");
-    panelCentralBohemien_ = controle<Memo>("panelCentralBohemien");
 }
 
 void TfrmLunespiral::terminerCreation() {
@@ -219,21 +198,15 @@ void TfrmLunespiral::FormCreate() {
     hauteurPhraseGlobale_ = panelPhraseGlobale_->height();
     placerPanneauxDuBas();
 
-    // 2. Domain icons share the pictures of the projects emblem and of three houses.
-    const QString images[][2] = {{"imageProjetsPresent", "imageProjets"}, {"imageProjetsFutur", "imageProjets"},
-                                 {"imageSantePresent", "imageMaison1"},   {"imageSanteFutur", "imageMaison1"},
-                                 {"imageRelPersoPresent", "imageMaison2"}, {"imageRelPersoFutur", "imageMaison2"},
-                                 {"imageAmourPresent", "imageMaison10"},  {"imageAmourFutur", "imageMaison10"}};
-    for (const auto& [cible, source] : images) findChild<ImageControle*>(cible)->setImage(source);
-
     // 3.
     // (the reading state starts with no spread complete)
 
     // 4. Card sizes follow the screen: width with its width, height with its height.
-    largeurCarte_ = arrondi(echelleX * 90);
-    hauteurCarte_ = arrondi(echelleY * 165);
-    ecartCarte_ = arrondi(echelleX * 3);
-    margeCarte_ = arrondi(echelleX * 20);
+    plateau_.largeurCarte = arrondi(echelleX * 90);
+    plateau_.hauteurCarte = arrondi(echelleY * 165);
+    plateau_.ecartCarte = arrondi(echelleX * 3);
+    plateau_.margeCarte = arrondi(echelleX * 20);
+    plateau_.hauteurBarre = hauteurPanelInfo_;
 
     // 5.
     // The user's short date format; without a user locale (the "C" locale, whose short format
@@ -251,13 +224,17 @@ void TfrmLunespiral::FormCreate() {
     // 14.
     CalculerPositions();
 
+    preparerImages();
+}
+
+void TfrmLunespiral::preparerImages() {
     // The pictures the window shows first, in the order it needs them: the mosaic and the
     // spread chooser right after the language choice, then the deck, the faces and the houses.
     // The picture service draws them while the splash waits for the language.
     ServiceImages& service = images_;
     const qreal ratio = devicePixelRatioF();
     const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
-    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imagesFaces_[k], {tw, th + hauteurBandeauFace}, hauteurBandeauFace, ratio);
+    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imageFace(k), {tw, th + hauteurBandeauFace}, hauteurBandeauFace, ratio);
     for (const char* nom : {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
         const ImageControle* c = controle<ImageControle>(nom);
         service.preparer(c->image(), c->size(), 0, ratio);
@@ -265,12 +242,13 @@ void TfrmLunespiral::FormCreate() {
     const int cote = coteGlypheAide(controle<QToolButton>("TSBAide"));
     service.preparer(QStringLiteral("aide"), {cote, cote}, 0, ratio);
     service.preparer(QStringLiteral("aideGrise"), {cote, cote}, 0, ratio);
-    const QSize carte(largeurCarte_, hauteurCarte_);
+    const QSize carte(plateau_.largeurCarte, plateau_.hauteurCarte);
     service.preparer(QStringLiteral("picFond"), carte, 0, ratio);
-    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imagesFaces_[k], carte, 0, ratio);
+    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imageFace(k), carte, 0, ratio);
     // The house view keeps each emblem's proportions, as ImageControle draws it.
     const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
-    for (int h = 1; h <= nbMaisons; ++h) service.preparer(imagesMaisons_[h], maison, 0, ratio, Qt::KeepAspectRatio);
+    for (int h = 1; h <= nbMaisons; ++h)
+        service.preparer(QStringLiteral("imageMaison%1").arg(h), maison, 0, ratio, Qt::KeepAspectRatio);
     for (const char* nom : {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
                             "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
         const ImageControle* c = controle<ImageControle>(nom);
@@ -278,63 +256,44 @@ void TfrmLunespiral::FormCreate() {
     }
 }
 
-Panneau* TfrmLunespiral::nouvelleEtiquette(int hauteur) {
-    auto* p = new Panneau(this);
-    p->setCouleur(palette().color(QPalette::Button));
-    p->resize(largeurCarte_, hauteur);
-    p->hide();
-    return p;
-}
-
 void TfrmLunespiral::creerControlesDynamiques() {
     const int hauteurEtiquette = arrondi(echelleY * 16);
-    // 6.
-    for (int n = 1; n <= nbHorizons; ++n) {
-        etiquettesHorizons_[n] = nouvelleEtiquette(hauteurEtiquette);
-        etiquettesHorizons_[n]->setObjectName(QStringLiteral("etiquettesHorizons%1").arg(n));
-    }
-    // 7. The name labels take a font in points; on wide screens the smaller factor keeps the
-    // name within the card.
+    vueBohemiens_->preparer();
+    // The name labels take a font in points; on wide screens the smaller factor keeps the name
+    // within the card.
     for (int n = 1; n <= nbMaisons; ++n) {
-        etiquettesNoms_[n] = nouvelleEtiquette(hauteurEtiquette);
-        etiquettesNoms_[n]->setObjectName(QStringLiteral("etiquettesNoms%1").arg(n));
+        auto* etiquette = new Panneau(this);
+        etiquette->setObjectName(QStringLiteral("etiquettesNoms%1").arg(n));
+        etiquette->setCouleur(palette().color(QPalette::Button));
+        etiquette->resize(plateau_.largeurCarte, hauteurEtiquette);
+        etiquette->hide();
         QFont f = font();
         f.setPointSize(std::max(1, arrondi(std::min(echelleX, echelleY) * 8)));
-        etiquettesNoms_[n]->setFont(f);
+        etiquette->setFont(f);
+        plateau_.etiquettesNoms[n] = etiquette;
     }
-    // 8.
-    for (int h = 1; h <= nbMaisons; ++h) {
-        etiquettesMaisons_[h] = nouvelleEtiquette(hauteurEtiquette);
-        etiquettesMaisons_[h]->setObjectName(QStringLiteral("etiquettesMaisons%1").arg(h));
-    }
+    vueMaisons_->preparer();
     // 9.
-    const int hauteurTuile = hauteurCarte_ - arrondi(echelleX * 20);
+    const int hauteurTuile = plateau_.hauteurCarte - arrondi(echelleX * 20);
     for (int i = 1; i <= 10; ++i)
         for (int j = 1; j <= 5; ++j) {
             auto* tuile = new ImageControle(this);
             tuile->setObjectName(QStringLiteral("mosaique%1_%2").arg(i).arg(j));
-            tuile->resize(largeurCarte_, hauteurTuile);
+            tuile->resize(plateau_.largeurCarte, hauteurTuile);
             tuile->hide();
             mosaique_[i][j] = tuile;
         }
-    // 10. The cross, centred on the width of the scaled design.
-    const int L = largeurCarte_, H = hauteurCarte_, g = ecartCarte_;
-    const int xc = (width() - L) / 2, yc = 2 * g + H;
-    posCroix_[5] = {xc, yc};
-    posCroix_[1] = {xc - (g + L), yc};
-    posCroix_[2] = {xc, yc - (g + H)};
-    posCroix_[3] = {xc + g + L, yc};
-    posCroix_[4] = {xc, yc + g + H};
+    vueCroix_->preparer();
     // 11.
     for (int k = 1; k <= nbArcanes; ++k) {
         auto* carte = new ImageControle(this);
         carte->setObjectName(QStringLiteral("cartesTalon%1").arg(k));
-        carte->resize(largeurCarte_, hauteurCarte_);
+        carte->resize(plateau_.largeurCarte, plateau_.hauteurCarte);
         carte->setCursor(Qt::PointingHandCursor);
         carte->setTag(k);
         carte->hide();
         connect(carte, &ImageControle::clique, this, [this](ImageControle* c) { AppelCliqueMain(c->tag()); });
-        cartesTalon_[k] = carte;
+        plateau_.cartesTalon[k] = carte;
     }
 
     // Tab walks the spread choices, then the deck, then the bottom bar.
@@ -345,7 +304,7 @@ void TfrmLunespiral::creerControlesDynamiques() {
     };
     suivant(controle<QWidget>("imageTirageDixMaisons"));
     suivant(controle<QWidget>("imageTirageBohemiens"));
-    for (int k = 1; k <= nbArcanes; ++k) suivant(cartesTalon_[k]);
+    for (int k = 1; k <= nbArcanes; ++k) suivant(plateau_.cartesTalon[k]);
     for (const char* nom : {"TSBAide", "TSBAbout", "TSBIconify", "TSBQuit", "SBNumerosDeLaChance",
                             "SBConfigurationNumerosDeLaChance", "panelNouveauTirage"})
         suivant(controle<QWidget>(nom));
@@ -364,35 +323,24 @@ void TfrmLunespiral::relierEvenements() {
     connect(sbNumeros_, &QToolButton::clicked, this, &TfrmLunespiral::SBNumerosDeLaChanceClick);
     connect(sbConfiguration_, &QToolButton::clicked, this, &TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick);
     connect(panelNouveauTirage_, &Panneau::clique, this, &TfrmLunespiral::panelNouveauTirageClick);
-    connect(panelNouveauTirage_, &Panneau::appuye, this, [this] { AppelPanelMyMouseDown(panelNouveauTirage_); });
-    connect(panelNouveauTirage_, &Panneau::relache, this, [this] { AppelPanelMyMouseUp(panelNouveauTirage_); });
+    // Pressed, "Nouveau tirage" looks pressed.
+    connect(panelNouveauTirage_, &Panneau::appuye, this,
+            [this] { panelNouveauTirage_->setBiseauExterieur(Panneau::Biseau::Enfonce); });
+    connect(panelNouveauTirage_, &Panneau::relache, this,
+            [this] { panelNouveauTirage_->setBiseauExterieur(Panneau::Biseau::Releve); });
     connect(panelInformations_, &Panneau::doubleClique, this, &TfrmLunespiral::panelInformationsDblClick);
     // Escape asks the new-draw question; the usual copy keys copy the reading on screen.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &TfrmLunespiral::panelNouveauTirageClick);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &TfrmLunespiral::copierLecture);
 
-    auto clic = [this](const char* image, const char* panneau, void (TfrmLunespiral::*action)()) {
-        connect(controle<ImageControle>(image), &ImageControle::clique, this, [this, action] { (this->*action)(); });
-        connect(controle<Panneau>(panneau), &Panneau::clique, this, action);
+    auto choix = [this](const char* image, const char* panneau, TypeTirage type) {
+        connect(controle<ImageControle>(image), &ImageControle::clique, this, [this, type] { CommencerTirage(type); });
+        connect(controle<Panneau>(panneau), &Panneau::clique, this, [this, type] { CommencerTirage(type); });
     };
-    clic("imageTirageEnCroix", "panelTirageEnCroix", &TfrmLunespiral::imageTirageEnCroixClick);
-    clic("imageTirageDixMaisons", "panelTirageEnDixMaisons", &TfrmLunespiral::imageTirageDixMaisonsClick);
-    clic("imageTirageBohemiens", "panelTirageDesBohemiens", &TfrmLunespiral::imageTirageBohemiensClick);
-
-    // A press on a result text sends the focus to a panel: no text keeps a caret.
-    const std::pair<const char*, const char*> focus[] = {
-        {"memoPresentProjets", "panelTitrePresentCroix"}, {"memoPresentAmour", "panelTitrePresentCroix"},
-        {"memoPresentSante", "panelTitrePresentCroix"},   {"memoPresentRelPerso", "panelTitrePresentCroix"},
-        {"memoFuturProjets", "panelTitreFuturCroix"},     {"memoFuturAmour", "panelTitreFuturCroix"},
-        {"memoFuturSante", "panelTitreFuturCroix"},       {"memoFuturRelPerso", "panelTitreFuturCroix"},
-        {"superMemoPresent", "panelInfo"},                {"superMemoFutur", "panelInfo"},
-        {"memoPhraseGlobale", "panelInfo"},               {"panelPhraseMaison", "panelCentralMaison"},
-        {"panelCentralBohemien", "panelInfo"}};
-    for (const auto& [memo, panneau] : focus) {
-        QWidget* cible = findChild<QWidget*>(panneau);
-        connect(controle<Memo>(memo), &Memo::appuye, this, [cible] { cible->setFocus(Qt::MouseFocusReason); });
-    }
+    choix("imageTirageEnCroix", "panelTirageEnCroix", TypeTirage::EnCroix);
+    choix("imageTirageDixMaisons", "panelTirageEnDixMaisons", TypeTirage::DixMaisons);
+    choix("imageTirageBohemiens", "panelTirageDesBohemiens", TypeTirage::Bohemiens);
 }
 
 void TfrmLunespiral::placerPanneauxDuBas() {
@@ -410,45 +358,21 @@ void TfrmLunespiral::resizeEvent(QResizeEvent* e) {
 // ---------------------------------------------------------------------------------------------
 // Layout.
 
+// ---------------------------------------------------------------------------------------------
+// Layout.
+
 void TfrmLunespiral::CalculerPositions() {
-    const int Wf = width(), Hf = height();
-    const int L = largeurCarte_, H = hauteurCarte_;
-    // 1.
-    panelSelectionTirage_->move((Wf - panelSelectionTirage_->width()) / 2,
-                                (Hf - panelSelectionTirage_->height()) / 2);
-    // 2.
-    margeCarte_ = arrondi(echelleX * 20);
-    // 3.
-    const int s = (Wf - 4 * L) / 5;
-    for (int i = 1; i <= nbHorizons; ++i) posBohemiens_[i] = {i * s + (i - 1) * L, margeCarte_};
-    // 4. The houses run clockwise round the window.
-    const int t = (Wf - 5 * L) / 6;
-    const int v = arrondi(echelleY * 15);
-    for (int j = 1; j <= 5; ++j) posMaisons_[j] = {j * t + (j - 1) * L, v};
-    for (int k = 6; k <= 10; ++k)
-        posMaisons_[k] = {(10 - k) * L + (11 - k) * t, Hf - panelInfo_->height() - v - H};
-    // 5. The house view sits in the band between the two rows.
-    const int y1 = posMaisons_[1].y(), y10 = posMaisons_[10].y();
-    panelCentralMaison_->move((Wf - panelCentralMaison_->width()) / 2,
-                              y1 + H + ((y10 - y1 - panelCentralMaison_->height() - H) / 2));
-    // 6.
-    for (int h = 1; h <= nbMaisons; ++h)
-        etiquettesMaisons_[h]->move(posMaisons_[h].x(), posMaisons_[h].y() + H - etiquettesMaisons_[h]->height());
-    // 7.
-    const int points = std::max(1, arrondi(std::min(echelleX, echelleY) * 11));
-    for (const char* nom : {"superMemoPresent", "memoPresentProjets", "memoPresentAmour", "memoPresentSante",
-                            "memoPresentRelPerso", "superMemoFutur", "memoFuturProjets", "memoFuturAmour",
-                            "memoFuturSante", "memoFuturRelPerso"}) {
-        Memo* m = controle<Memo>(nom);
-        QFont f = m->policeDessin();
-        f.setPointSize(points);
-        m->setPoliceDessin(f);
-    }
+    panelSelectionTirage_->move((width() - panelSelectionTirage_->width()) / 2,
+                                (height() - panelSelectionTirage_->height()) / 2);
+    plateau_.margeCarte = arrondi(echelleX * 20);
+    for (VueResultat* v : {static_cast<VueResultat*>(vueBohemiens_), static_cast<VueResultat*>(vueMaisons_),
+                           static_cast<VueResultat*>(vueCroix_)})
+        v->calculerPositions();
 }
 
 void TfrmLunespiral::AfficherMosaique() {
     const int Wf = width(), Hf = height();
-    const int L = largeurCarte_, H = hauteurCarte_;
+    const int L = plateau_.largeurCarte, H = plateau_.hauteurCarte;
     const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
     const int x0 = (Wf - 8 * L) / 2, y0 = (Hf - 3 * H) / 2;
     const qreal ratio = devicePixelRatioF();
@@ -460,7 +384,7 @@ void TfrmLunespiral::AfficherMosaique() {
             // top 20 rows (the numeral strip) falling outside the tile.
             // Tiles of one face share one pixmap.
             ImageControle* c = mosaique_[i][j];
-            c->setPixmap(images_.imageRognee(imagesFaces_[f], {tw, th + hauteurBandeauFace},
+            c->setPixmap(images_.imageRognee(imageFace(f), {tw, th + hauteurBandeauFace},
                                                               hauteurBandeauFace, ratio));
             c->move(x0 + (i - 2) * tw, y0 + (j - 2) * th);
         }
@@ -525,8 +449,11 @@ void TfrmLunespiral::AppliquerLangue(const Chaines& chaines) {
 
 void TfrmLunespiral::AppliquerLegendes() {
     if (chaines_.langue == langueAucune) return;
-    appliquerLegendes(this, design, chaines_);
-    for (int n = 1; n <= nbHorizons; ++n) etiquettesHorizons_[n]->setText(versQString(nomHorizon(n, chaines_.langue)));
+    appliquerLegendes(this, designBarre, chaines_);
+    appliquerLegendes(this, designChoix, chaines_);
+    for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
+                           static_cast<VueResultat*>(vueBohemiens_)})
+        v->appliquerLegendes();
     // Names for screen readers, where the picture says it all to the eye.
     const std::pair<const char*, const char*> emblemes[] = {{"imageTirageEnCroix", "panelTirageEnCroix"},
                                                             {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
@@ -616,16 +543,18 @@ void TfrmLunespiral::closeEvent(QCloseEvent* e) {
     if (fermerProgramme) fermerProgramme();
 }
 
-void TfrmLunespiral::AppelPanelMyMouseDown(Panneau* panneau) { panneau->setBiseauExterieur(Panneau::Biseau::Enfonce); }
-
-void TfrmLunespiral::AppelPanelMyMouseUp(Panneau* panneau) { panneau->setBiseauExterieur(Panneau::Biseau::Releve); }
-
 // ---------------------------------------------------------------------------------------------
 // The reading flow.
 
-void TfrmLunespiral::imageTirageEnCroixClick() { CommencerTirage(TypeTirage::EnCroix); }
-void TfrmLunespiral::imageTirageDixMaisonsClick() { CommencerTirage(TypeTirage::DixMaisons); }
-void TfrmLunespiral::imageTirageBohemiensClick() { CommencerTirage(TypeTirage::Bohemiens); }
+VueResultat& TfrmLunespiral::vue(TypeTirage type) const {
+    switch (type) {
+    case TypeTirage::EnCroix: return *vueCroix_;
+    case TypeTirage::DixMaisons: return *vueMaisons_;
+    case TypeTirage::Bohemiens: return *vueBohemiens_;
+    case TypeTirage::Aucun: break;
+    }
+    throw ErreurEtendue();
+}
 
 void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     // 1. and 2.
@@ -636,42 +565,21 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
 
     // 3. The whole reading is drawn and composed now; picking only reveals it.
     etat_.choisirTirage(type, hasard_, textes_);
-    // The cross's texts go into their boxes, still hidden, on the next turn of the event loop,
-    // after this choice has been painted (its paint is already queued): laying them out now
-    // would take half the time of the choice. A completion that comes sooner (only a program
-    // picks five cards so fast) fills them itself.
-    textesCroixEnAttente_ = type == TypeTirage::EnCroix;
-    if (textesCroixEnAttente_) QTimer::singleShot(0, this, [this] { poserTextesCroix(); });
+    if (type == TypeTirage::EnCroix) vueCroix_->choisie();
 
-    // 4. The deck: a climbing and falling arc for the cross and the bohemian spread, a straight
-    // row between the two rows of houses for the ten houses.
-    const int FW = width(), FH = height();
-    for (int d = 1; d <= nbArcanes; ++d) {
-        int gauche = 0, haut = 0;
-        if (type == TypeTirage::DixMaisons) {
-            const int pas = (posMaisons_[5].x() - posMaisons_[1].x()) / 21;
-            gauche = posMaisons_[1].x() + pas * (d - 1);
-            const int y1 = posMaisons_[1].y() + hauteurCarte_;
-            haut = y1 + (posMaisons_[10].y() - y1 - hauteurCarte_) / 2;
-        } else {
-            const int pas = (FW - largeurCarte_ - 2 * margeCarte_) / 21;
-            gauche = margeCarte_ + pas * (d - 1);
-            const int v = arrondi(echelleY * 3);
-            const int base = FH - panelInfo_->height() - margeCarte_ - hauteurCarte_;
-            haut = d <= 11 ? base - v * (d - 1) : base - 11 * v + v * (d - 12);
-        }
-        cartesTalon_[d]->move(gauche, haut);
-    }
+    // 4. The deck, where the view of the spread wants it.
+    for (int d = 1; d <= nbArcanes; ++d) plateau_.cartesTalon[d]->move(vue(type).placeDuTalon(d));
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
     AfficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
     panelInformations_->setToolTip(QString());
     // 6.
     for (int d = 1; d <= nbArcanes; ++d) {
-        cartesTalon_[d]->setImage(QStringLiteral("picFond"));
-        cartesTalon_[d]->setFocusPolicy(Qt::TabFocus);
-        cartesTalon_[d]->setAccessibleName(chaines_.texte(Cle::carteFaceCachee).arg(d));
-        cartesTalon_[d]->show();
+        ImageControle* c = plateau_.cartesTalon[d];
+        c->setImage(QStringLiteral("picFond"));
+        c->setFocusPolicy(Qt::TabFocus);
+        c->setAccessibleName(chaines_.texte(Cle::carteFaceCachee).arg(d));
+        c->show();
     }
 }
 
@@ -680,39 +588,21 @@ void TfrmLunespiral::AppelCliqueMain(int d) {
     const EtatTirage::Clic clic = etat_.cliquerCarte(d, hasard_, options_);
     switch (clic.effet) {
     case EtatTirage::Effet::Rien: return;
-    case EtatTirage::Effet::ChoixMaison: afficherMaison(clic.emplacement); return;
-    case EtatTirage::Effet::ChoixHorizon:
-        for (int n = 1; n <= nbHorizons; ++n) {
-            colorer(etiquettesHorizons_[n], false);
-            colorer(etiquettesNoms_[n], false);
-        }
-        afficherHorizon(clic.emplacement);
-        return;
+    case EtatTirage::Effet::ChoixMaison:
+    case EtatTirage::Effet::ChoixHorizon: vue(type).choisir(clic.emplacement); return;
     case EtatTirage::Effet::CartePosee: break;
     }
-
-    const int n = clic.emplacement;
-    const QPoint position = type == TypeTirage::EnCroix      ? posCroix_[n]
-                            : type == TypeTirage::DixMaisons ? posMaisons_[n]
-                                                             : posBohemiens_[n];
-    poserCarte(d, n, clic.carte, position);
-
-    if (!clic.termine) return;
-    switch (type) {
-    case TypeTirage::EnCroix: terminerCroix(); break;
-    case TypeTirage::DixMaisons: terminerMaisons(); break;
-    case TypeTirage::Bohemiens: terminerBohemiens(); break;
-    case TypeTirage::Aucun: break;
-    }
+    poserCarte(d, clic.emplacement, clic.carte, vue(type).position(clic.emplacement));
+    if (clic.termine) terminerTirage();
 }
 
 void TfrmLunespiral::poserCarte(int d, int n, int carte, QPoint position) {
     const TypeTirage type = etat_.typeTirage();
-    ImageControle* c = cartesTalon_[d];
+    ImageControle* c = plateau_.cartesTalon[d];
     // 3.
     c->hide();
     c->move(position);
-    c->setImage(imagesFaces_[carte]);
+    c->setImage(imageFace(carte));
     c->show();
     if (type == TypeTirage::EnCroix) {
         c->setCursor(Qt::ArrowCursor);
@@ -723,74 +613,23 @@ void TfrmLunespiral::poserCarte(int d, int n, int carte, QPoint position) {
     c->setToolTip(chaines_.motArcane + QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
     c->setAccessibleName(c->toolTip());
     // 5.
-    if (type == TypeTirage::DixMaisons) {
-        etiquettesMaisons_[n]->setText(chaines_.nomsMaisons[n]);
-        etiquettesMaisons_[n]->show();
-    } else if (type == TypeTirage::Bohemiens) {
-        etiquettesHorizons_[n]->move(position.x(), position.y() + hauteurCarte_);
-        etiquettesHorizons_[n]->show();
-    }
-    placerEtiquetteNom(n, nom, position);
+    vue(type).cartePosee(n, position);
+    Panneau* etiquette = plateau_.etiquettesNoms[n];
+    etiquette->setText(nom);
+    etiquette->move(position);
+    etiquette->show();
 }
 
-void TfrmLunespiral::placerEtiquetteNom(int n, const QString& nom, QPoint position) {
-    etiquettesNoms_[n]->setText(nom);
-    etiquettesNoms_[n]->move(position);
-    etiquettesNoms_[n]->show();
-}
-
-void TfrmLunespiral::terminerCroix() {
-    // 1.
-    AfficherInfo(QString());
-    // 2.
+void TfrmLunespiral::terminerTirage() {
+    // The cards not picked leave the table; the view shows the result drawn by the reading state
+    // as the last card was laid; the cross shows its lucky numbers at once, the others say
+    // what to click.
     for (int d = 1; d <= nbArcanes; ++d)
-        if (!etat_.carteRetournee(d)) cartesTalon_[d]->hide();
-    // 3.
-    afficherResultatCroix();
-    // 4.
-    afficherCarteSynthese();
-    // 5. The numbers were drawn by the reading state as the last card was laid.
+        if (!etat_.carteRetournee(d)) plateau_.cartesTalon[d]->hide();
+    vue(etat_.typeTirage()).terminer();
     sbNumeros_->show();
-    sbNumeros_->setChecked(true);
+    sbNumeros_->setChecked(etat_.numerosAffiches());
     afficherNumerosChance();
-    // 6.
-    DessinerEtoiles();
-}
-
-void TfrmLunespiral::afficherCarteSynthese() {
-    const int d = etat_.porteurSynthese();
-    const int carte = etat_.tirageCroix().cartes[5];
-    ImageControle* c = cartesTalon_[d];
-    c->setImage(imagesFaces_[carte]);
-    c->move(posCroix_[5]);
-    c->setCursor(Qt::ArrowCursor);
-    c->show();
-    const QString nom = versQString(nomArcane(carte, langueDesNoms()));
-    c->setToolTip(chaines_.motPsyche + QStringLiteral(" - ") + chaines_.motArcane + QStringLiteral(" ") +
-                  QString::number(carte) + QStringLiteral(" - ") + nom);
-    c->setAccessibleName(c->toolTip());
-    c->setFocusPolicy(Qt::NoFocus);
-    placerEtiquetteNom(5, nom, posCroix_[5]);
-}
-
-void TfrmLunespiral::terminerMaisons() {
-    AfficherInfo(chaines_.msgCliquezMaison);
-    for (int d = 1; d <= nbArcanes; ++d)
-        if (!etat_.carteRetournee(d)) cartesTalon_[d]->hide();
-    // The house shown first was drawn by the reading state as the last card was laid.
-    afficherMaison(etat_.tirageMaisons().maisonCourante);
-    sbNumeros_->setChecked(false);
-    sbNumeros_->show();
-    DessinerEtoiles();
-}
-
-void TfrmLunespiral::terminerBohemiens() {
-    AfficherInfo(chaines_.msgCliquezCarte);
-    for (int d = 1; d <= nbArcanes; ++d)
-        if (!etat_.carteRetournee(d)) cartesTalon_[d]->hide();
-    sbNumeros_->setChecked(false);
-    sbNumeros_->show();
-    afficherHorizon(etat_.tirageBohemiens().horizonCourant);
     DessinerEtoiles();
 }
 
@@ -802,65 +641,7 @@ void TfrmLunespiral::panelNouveauTirageClick() {
     AfficherMosaique();
 }
 
-// ---------------------------------------------------------------------------------------------
-// The result views.
-
-void TfrmLunespiral::afficherTextesCroix(const TextesCroix& t) {
-    controle<Memo>("memoPhraseGlobale")->setTexte(versQString(t.phraseGlobale));
-    controle<Memo>("superMemoPresent")->setTexte(versQString(t.synthesePresent));
-    controle<Memo>("superMemoFutur")->setTexte(versQString(t.syntheseFutur));
-    const char* presents[] = {"memoPresentProjets", "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso"};
-    const char* futurs[] = {"memoFuturProjets", "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"};
-    for (int i = 1; i <= nbDomainesCroix; ++i) {
-        controle<Memo>(presents[i - 1])->setTexte(versQString(t.domainesPresent[i]));
-        controle<Memo>(futurs[i - 1])->setTexte(versQString(t.domainesFutur[i]));
-    }
-}
-
-void TfrmLunespiral::poserTextesCroix() {
-    if (!textesCroixEnAttente_) return;
-    textesCroixEnAttente_ = false;
-    afficherTextesCroix(etat_.textesCroix());
-}
-
-void TfrmLunespiral::afficherResultatCroix() {
-    poserTextesCroix();
-    panelPhraseGlobale_->show();
-    controle<Memo>("superMemoPresent")->show();
-    controle<Panneau>("SuperPanelPresent")->show();
-    controle<Memo>("superMemoFutur")->show();
-    controle<Panneau>("SuperPanelFutur")->show();
-}
-
-void TfrmLunespiral::colorer(Panneau* etiquette, bool choisie) { etiquette->setCouleur(choisie ? jaune : argent); }
-
-void TfrmLunespiral::afficherMaison(int h) {
-    controle<ImageControle>("imageMaisonCourante")->setImage(imagesMaisons_[h]);
-    controle<Memo>("panelPhraseMaison")->setTexte(versQString(etat_.textesMaisons()[h]));
-    controle<Panneau>("panelNomMaison")->setText(chaines_.libellesMaisons[h]);
-    panelCentralMaison_->setAccessibleName(chaines_.libellesMaisons[h]);
-    panelCentralMaison_->setAccessibleDescription(versQString(etat_.textesMaisons()[h]));
-    panelCentralMaison_->show();
-    for (int k = 1; k <= nbMaisons; ++k) colorer(etiquettesNoms_[k], false);
-    colorer(etiquettesNoms_[h], true);
-    for (int k = 1; k <= nbMaisons; ++k) colorer(etiquettesMaisons_[k], false);
-    colorer(etiquettesMaisons_[h], true);
-}
-
-void TfrmLunespiral::afficherHorizon(int n) {
-    panelCentralBohemien_->setTexte(versQString(etat_.textesHorizons()[n]));
-    panelCentralBohemien_->setAccessibleName(etiquettesHorizons_[n]->text());
-    colorer(etiquettesHorizons_[n], true);
-    colorer(etiquettesNoms_[n], true);
-    panelCentralBohemien_->show();
-}
-
-void TfrmLunespiral::choisirMaison(int d) { AppelCliqueMain(d); }
-
-void TfrmLunespiral::choisirHorizon(int d) { AppelCliqueMain(d); }
-
 void TfrmLunespiral::effacerResultats() {
-    textesCroixEnAttente_ = false; // the texts of an abandoned cross are not wanted any more
     etat_.cacherNumerosChance();
     // 1.
     AfficherInfo(QString());
@@ -870,33 +651,24 @@ void TfrmLunespiral::effacerResultats() {
     sbNumeros_->setChecked(false);
     // 3.
     panelSelectionTirage_->hide();
-    controle<Panneau>("SuperPanelPresent")->hide();
-    controle<Panneau>("SuperPanelFutur")->hide();
     // 4.
     for (int d = 1; d <= nbArcanes; ++d) {
-        cartesTalon_[d]->hide();
-        cartesTalon_[d]->setCursor(Qt::PointingHandCursor);
-        cartesTalon_[d]->setToolTip(QString());
-        cartesTalon_[d]->setAccessibleName(QString());
-        cartesTalon_[d]->setFocusPolicy(Qt::NoFocus);
+        ImageControle* c = plateau_.cartesTalon[d];
+        c->hide();
+        c->setCursor(Qt::PointingHandCursor);
+        c->setToolTip(QString());
+        c->setAccessibleName(QString());
+        c->setFocusPolicy(Qt::NoFocus);
     }
     // 5.
     for (int k = 1; k <= nbMaisons; ++k) {
-        etiquettesNoms_[k]->hide();
-        colorer(etiquettesNoms_[k], false);
-        etiquettesMaisons_[k]->hide();
-        colorer(etiquettesMaisons_[k], false);
+        plateau_.etiquettesNoms[k]->hide();
+        plateau_.etiquettesNoms[k]->setCouleur(QColor(192, 192, 192));
     }
     // 6.
-    panelPhraseGlobale_->hide();
-    panelCentralMaison_->hide();
-    // 7.
-    for (int n = 1; n <= nbHorizons; ++n) {
-        etiquettesHorizons_[n]->hide();
-        colorer(etiquettesHorizons_[n], false);
-    }
-    // 8.
-    panelCentralBohemien_->hide();
+    for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
+                           static_cast<VueResultat*>(vueBohemiens_)})
+        v->effacer();
 }
 
 void TfrmLunespiral::panelInformationsDblClick() {
@@ -949,7 +721,7 @@ void TfrmLunespiral::copierLecture() {
     // The reading on screen only: nothing while the spread chooser is up.
     if (panelSelectionTirage_->isVisible() || etat_.typeTirage() == TypeTirage::Aucun) return;
     bool lectureAffichee = false;
-    for (int d = 1; d <= nbArcanes; ++d) lectureAffichee = lectureAffichee || cartesTalon_[d]->isVisible();
+    for (int d = 1; d <= nbArcanes; ++d) lectureAffichee = lectureAffichee || plateau_.cartesTalon[d]->isVisible();
     if (!lectureAffichee) return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(texteDeLaLecture(etat_, langueDesNoms(), 72)));
 }

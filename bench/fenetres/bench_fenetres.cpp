@@ -8,6 +8,7 @@
 // Without arguments the program drives all of this by running itself and the two programs as
 // child processes; the arguments below are the children's roles. Figures are in docs/PERFORMANCE.md.
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Demarrage.h"
@@ -226,14 +227,14 @@ int roleLangue(int argc, char** argv) {
 std::vector<int> cartesFaceCachee(TfrmLunespiral* p) {
     std::vector<int> d;
     for (int k = 1; k <= 22; ++k)
-        if (p->carteTalon(k)->isVisible() && p->carteTalon(k)->image() == QLatin1String("picFond")) d.push_back(k);
+        if (acces::carteTalon(p, k)->isVisible() && acces::carteTalon(p, k)->image() == QLatin1String("picFond")) d.push_back(k);
     return d;
 }
 
 std::vector<int> cartesPosees(TfrmLunespiral* p) {
     std::vector<int> d;
     for (int k = 1; k <= 22; ++k)
-        if (p->carteTalon(k)->isVisible() && p->carteTalon(k)->image() != QLatin1String("picFond")) d.push_back(k);
+        if (acces::carteTalon(p, k)->isVisible() && acces::carteTalon(p, k)->image() != QLatin1String("picFond")) d.push_back(k);
     return d;
 }
 
@@ -242,11 +243,11 @@ void lireUnTirage(TfrmLunespiral* p, TypeTirage type, const std::function<void(c
     const char* choix = type == TypeTirage::EnCroix      ? "choose the cross spread"
                         : type == TypeTirage::DixMaisons ? "choose the ten houses"
                                                          : "choose the bohemian spread";
-    mesurer(choix, [p, type] {
-        if (type == TypeTirage::EnCroix) p->imageTirageEnCroixClick();
-        else if (type == TypeTirage::DixMaisons) p->imageTirageDixMaisonsClick();
-        else p->imageTirageBohemiensClick();
-    });
+    // Each action is the signal of the control clicked, as a click sends it.
+    ImageControle* image = acces::controle<ImageControle>(p, QString::fromLatin1(type == TypeTirage::EnCroix      ? "imageTirageEnCroix"
+                                                                          : type == TypeTirage::DixMaisons ? "imageTirageDixMaisons"
+                                                                                                           : "imageTirageBohemiens"));
+    mesurer(choix, [image] { emit image->clique(image); });
     const int compte = nbCartesDuTirage(type);
     for (int k = 1; k <= compte; ++k) {
         const std::vector<int> libres = cartesFaceCachee(p);
@@ -255,18 +256,22 @@ void lireUnTirage(TfrmLunespiral* p, TypeTirage type, const std::function<void(c
                           : type == TypeTirage::EnCroix      ? "complete the cross"
                           : type == TypeTirage::DixMaisons   ? "complete the ten houses"
                                                              : "complete the bohemian spread";
-        mesurer(nom, [p, d] { p->AppelCliqueMain(d); });
+        ImageControle* carte = acces::carteTalon(p, d);
+        mesurer(nom, [carte] { emit carte->clique(carte); });
     }
     if (type != TypeTirage::EnCroix) {
         const char* nom = type == TypeTirage::DixMaisons ? "choose a house" : "choose a horizon";
-        for (const int d : cartesPosees(p)) mesurer(nom, [p, d] { p->AppelCliqueMain(d); });
+        for (const int d : cartesPosees(p)) {
+            ImageControle* carte = acces::carteTalon(p, d);
+            mesurer(nom, [carte] { emit carte->clique(carte); });
+        }
     }
 }
 
 void nouveauTirage(TfrmLunespiral* p, const std::function<void(const char*, std::function<void()>)>& mesurer) {
     mesurer("new draw (confirmed)", [p] {
         BoiteMessage::reponsesSuivantes({true});
-        p->panelNouveauTirageClick();
+        emit acces::controle<Panneau>(p, QStringLiteral("panelNouveauTirage"))->clique();
     });
 }
 
@@ -300,9 +305,10 @@ int roleActions(int argc, char** argv) {
             // What painting the whole window costs by itself, for comparison.
             mesurer("(nothing)", [] {});
             lireUnTirage(p, type, mesurer);
-            mesurer("lucky numbers button", [p] { p->SBNumerosDeLaChance()->click(); });
+            mesurer("lucky numbers button", [p] { acces::boutonNumeros(p)->click(); });
             aPeindre = f.dialogue;
-            mesurer("open the options", [p] { p->SBConfigurationNumerosDeLaChanceClick(); });
+            QToolButton* options = acces::controle<QToolButton>(p, QStringLiteral("SBConfigurationNumerosDeLaChance"));
+            mesurer("open the options", [options] { options->click(); });
             aPeindre = p;
             mesurer("confirm the options", [&f] { f.dialogue->Button1Click(); });
             nouveauTirage(p, mesurer);

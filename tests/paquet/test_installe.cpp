@@ -86,7 +86,7 @@ private slots:
 
         QTest::mouseClick(f_.principale->findChild<ImageControle*>("imageTirageEnCroix"), Qt::LeftButton);
         for (int d = 3; d <= 22 && !(*f_.etat).tirageTermine(); d += 5)
-            QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
+            QTest::mouseClick(f_.principale->findChild<ImageControle*>(QStringLiteral("cartesTalon%1").arg(d)), Qt::LeftButton);
         QVERIFY((*f_.etat).croixTerminee());
         for (const char* nom : {"memoPhraseGlobale", "superMemoPresent", "superMemoFutur", "memoPresentProjets",
                                 "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso", "memoFuturProjets",

@@ -5,6 +5,7 @@
 #include "Chaines.h"
 #include "Demarrage.h"
 #include "Globales.h"
+#include "Memo.h"
 #include "Langue.h"
 #include "OptionsChance.h"
 #include "fSplash.h"

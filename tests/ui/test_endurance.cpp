@@ -6,6 +6,7 @@
 // printed with the number of the action when something fails. LUNESPIRAL_ENDURANCE_ACTIONS
 // changes the number of actions (3000 by default).
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Chaines.h"
@@ -40,6 +41,7 @@
 #include <unistd.h>
 
 using namespace lunespiral;
+using namespace lunespiral::acces;
 
 namespace {
 
@@ -162,7 +164,7 @@ class TestEndurance : public QObject {
     bool choixAffiche() const { return c<Panneau>("panelSelectionTirage")->isVisible(); }
     int carteDe(const QWidget* w) const {
         for (int d = 1; d <= 22; ++d)
-            if (f_.principale->carteTalon(d) == w) return d;
+            if (carteTalon(f_.principale, d) == w) return d;
         return 0;
     }
 
@@ -359,12 +361,12 @@ class TestEndurance : public QObject {
         const bool choix = choixAffiche();
         int visibles = 0, faces = 0;
         for (int d = 1; d <= 22; ++d) {
-            if (!p->carteTalon(d)->isVisible()) continue;
+            if (!carteTalon(p, d)->isVisible()) continue;
             ++visibles;
-            if (p->carteTalon(d)->image() != QLatin1String("picFond")) ++faces;
+            if (carteTalon(p, d)->image() != QLatin1String("picFond")) ++faces;
         }
         for (int i = 1; i <= 10; ++i)
-            for (int j = 1; j <= 5; ++j) QCOMPARE(p->tuileMosaique(i, j)->isVisible(), choix);
+            for (int j = 1; j <= 5; ++j) QCOMPARE(tuileMosaique(p, i, j)->isVisible(), choix);
         const bool croix = type == TypeTirage::EnCroix, maisons = type == TypeTirage::DixMaisons,
                    bohemiens = type == TypeTirage::Bohemiens;
         auto vues = [&](bool c1, bool c2, bool c3) {
@@ -376,13 +378,13 @@ class TestEndurance : public QObject {
         };
         if (choix) {
             QCOMPARE(visibles, 0);
-            QVERIFY(!p->SBNumerosDeLaChance()->isVisible());
+            QVERIFY(!boutonNumeros(p)->isVisible());
             vues(false, false, false);
             for (int n = 1; n <= 10; ++n) {
-                QVERIFY(!p->etiquetteNom(n)->isVisible());
-                QVERIFY(!p->etiquetteMaison(n)->isVisible());
+                QVERIFY(!etiquetteNom(p, n)->isVisible());
+                QVERIFY(!etiquetteMaison(p, n)->isVisible());
             }
-            for (int n = 1; n <= 4; ++n) QVERIFY(!p->etiquetteHorizon(n)->isVisible());
+            for (int n = 1; n <= 4; ++n) QVERIFY(!etiquetteHorizon(p, n)->isVisible());
             return;
         }
         QVERIFY(type != TypeTirage::Aucun);
@@ -396,14 +398,14 @@ class TestEndurance : public QObject {
         std::multiset<int> montrees, attendues;
         for (int d = 1; d <= 22; ++d) {
             if (!e.carteRetournee(d)) continue;
-            QVERIFY(p->carteTalon(d)->isVisible());
+            QVERIFY(carteTalon(p, d)->isVisible());
             if (croix) {
-                montrees.insert(p->carteTalon(d)->image().mid(5).toInt());
+                montrees.insert(carteTalon(p, d)->image().mid(5).toInt());
             } else {
                 const int n = e.emplacementDeCarte(type, d);
                 QVERIFY(n >= 1 && n <= posees);
-                QCOMPARE(p->carteTalon(d)->image(), QStringLiteral("Image%1").arg(e.carteDeLEmplacement(n)));
-                QCOMPARE(p->carteTalon(d)->pos(), maisons ? p->posMaisons(n) : p->posBohemiens(n));
+                QCOMPARE(carteTalon(p, d)->image(), QStringLiteral("Image%1").arg(e.carteDeLEmplacement(n)));
+                QCOMPARE(carteTalon(p, d)->pos(), maisons ? posMaisons(p, n) : posBohemiens(p, n));
             }
         }
         if (croix) {
@@ -415,15 +417,15 @@ class TestEndurance : public QObject {
             QVERIFY(!e.termine(type));
             QCOMPARE(visibles, 22);
             QCOMPARE(faces, posees);
-            QVERIFY(!p->SBNumerosDeLaChance()->isVisible());
+            QVERIFY(!boutonNumeros(p)->isVisible());
             vues(false, false, false);
             QCOMPARE(c<Panneau>("panelInformations")->text(), maisons ? chainesDe(langue).msgTirez10 : chainesDe(langue).msgTirez4);
             QVERIFY2(c<Panneau>("panelInformations")->toolTip().isEmpty(), "the numbers' description outlives them");
             for (int n = 1; n <= 10; ++n) {
-                QCOMPARE(p->etiquetteNom(n)->isVisible(), n <= posees);
-                QCOMPARE(p->etiquetteMaison(n)->isVisible(), maisons && n <= posees);
+                QCOMPARE(etiquetteNom(p, n)->isVisible(), n <= posees);
+                QCOMPARE(etiquetteMaison(p, n)->isVisible(), maisons && n <= posees);
             }
-            for (int n = 1; n <= 4; ++n) QCOMPARE(p->etiquetteHorizon(n)->isVisible(), bohemiens && n <= posees);
+            for (int n = 1; n <= 4; ++n) QCOMPARE(etiquetteHorizon(p, n)->isVisible(), bohemiens && n <= posees);
             return;
         }
         QVERIFY(e.termine(type));
@@ -431,10 +433,10 @@ class TestEndurance : public QObject {
         const int posee = compte + (croix ? 1 : 0);
         QCOMPARE(visibles, posee);
         QCOMPARE(faces, posee);
-        QVERIFY(p->SBNumerosDeLaChance()->isVisible());
+        QVERIFY(boutonNumeros(p)->isVisible());
         vues(croix, maisons, bohemiens);
         const QString info = c<Panneau>("panelInformations")->text();
-        if (p->SBNumerosDeLaChance()->isChecked()) {
+        if (boutonNumeros(p)->isChecked()) {
             verifierNumeros(info);
         } else {
             QCOMPARE(info, croix ? QString() : maisons ? chainesDe(langue).msgCliquezMaison : chainesDe(langue).msgCliquezCarte);
@@ -447,27 +449,27 @@ class TestEndurance : public QObject {
             QCOMPARE(c<Memo>("memoFuturAmour")->texte(), texteAffiche(t.domainesFutur[2]));
             int centre = 0;
             for (int d = 1; d <= 22; ++d)
-                if (p->carteTalon(d)->isVisible() && !e.carteRetournee(d)) centre = d;
+                if (carteTalon(p, d)->isVisible() && !e.carteRetournee(d)) centre = d;
             QVERIFY(centre != 0);
-            QCOMPARE(p->carteTalon(centre)->pos(), p->posCroix(5));
-            QCOMPARE(p->carteTalon(centre)->image(), QStringLiteral("Image%1").arg(e.tirageCroix().cartes[5]));
+            QCOMPARE(carteTalon(p, centre)->pos(), posCroix(p, 5));
+            QCOMPARE(carteTalon(p, centre)->image(), QStringLiteral("Image%1").arg(e.tirageCroix().cartes[5]));
         } else if (maisons) {
             const int h = e.tirageMaisons().maisonCourante;
             QVERIFY(h >= 1 && h <= 10);
             QCOMPARE(c<Panneau>("panelNomMaison")->text(), chainesDe(langue).libellesMaisons[h]);
             QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), texteAffiche(e.textesMaisons()[h]));
             for (int k = 1; k <= 10; ++k) {
-                QCOMPARE(p->etiquetteMaison(k)->couleur() == jaune, k == h);
-                QCOMPARE(p->etiquetteNom(k)->couleur() == jaune, k == h);
+                QCOMPARE(etiquetteMaison(p, k)->couleur() == jaune, k == h);
+                QCOMPARE(etiquetteNom(p, k)->couleur() == jaune, k == h);
             }
         } else {
             const int n = e.tirageBohemiens().horizonCourant;
             QVERIFY(n >= 1 && n <= 4);
             QCOMPARE(c<Memo>("panelCentralBohemien")->texte(), texteAffiche(e.textesHorizons()[n]));
             for (int k = 1; k <= 4; ++k) {
-                QVERIFY(p->etiquetteHorizon(k)->isVisible());
-                QCOMPARE(p->etiquetteHorizon(k)->couleur() == jaune, k == n);
-                QCOMPARE(p->etiquetteNom(k)->couleur() == jaune, k == n);
+                QVERIFY(etiquetteHorizon(p, k)->isVisible());
+                QCOMPARE(etiquetteHorizon(p, k)->couleur() == jaune, k == n);
+                QCOMPARE(etiquetteNom(p, k)->couleur() == jaune, k == n);
             }
         }
     }
@@ -515,9 +517,9 @@ class TestEndurance : public QObject {
     void cliquerCarte() {
         std::vector<int> visibles;
         for (int d = 1; d <= 22; ++d)
-            if (f_.principale->carteTalon(d)->isVisible()) visibles.push_back(d);
+            if (carteTalon(f_.principale, d)->isVisible()) visibles.push_back(d);
         if (visibles.empty()) return;
-        ImageControle* carte = f_.principale->carteTalon(visibles[static_cast<std::size_t>(tirer(int(visibles.size()))) - 1]);
+        ImageControle* carte = carteTalon(f_.principale, visibles[static_cast<std::size_t>(tirer(int(visibles.size()))) - 1]);
         const QPoint local(tirer(carte->width() - 2), tirer(carte->height() - 2));
         const QPoint p = carte->mapTo(f_.principale, local);
         const int touchee = carteDe(f_.principale->childAt(p));
@@ -574,7 +576,7 @@ class TestEndurance : public QObject {
     // Runs `geste` on `cible` (a click or a key), with what must follow.
     void activerCible(QWidget* cible, const std::function<void()>& geste) {
         const Instantane avant = instantane();
-        const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
+        const bool coche = boutonNumeros(f_.principale)->isChecked();
         const std::optional<bool> abandon = prevoirBoites(cible);
         const int carte = carteDe(cible);
         const bool deja = carte && (*f_.etat).carteRetournee(carte);
@@ -588,8 +590,8 @@ class TestEndurance : public QObject {
                 if (abandon) ++refusAbandon_;
                 QVERIFY(instantane() == avant);
             }
-        } else if (cible == f_.principale->SBNumerosDeLaChance()) {
-            QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), !coche);
+        } else if (cible == boutonNumeros(f_.principale)) {
+            QCOMPARE(boutonNumeros(f_.principale)->isChecked(), !coche);
         } else if (cible == c<QWidget>("SBConfigurationNumerosDeLaChance")) {
             QVERIFY(dialogueOuvert());
             QCOMPARE(barre(Nombre)->value(), optionsChance().optionNbNumerosDeLaChance);
@@ -649,7 +651,7 @@ class TestEndurance : public QObject {
             QCOMPARE(copie, temoin);
         } else {
             QVERIFY(copie != temoin && !copie.isEmpty());
-            if (f_.principale->SBNumerosDeLaChance()->isVisible() && f_.principale->SBNumerosDeLaChance()->isChecked())
+            if (boutonNumeros(f_.principale)->isVisible() && boutonNumeros(f_.principale)->isChecked())
                 QVERIFY(copie.contains(c<Panneau>("panelInformations")->text()));
         }
         QVERIFY(instantane() == avant);
@@ -659,13 +661,13 @@ class TestEndurance : public QObject {
         noter(QStringLiteral("double click on panelInformations"));
         Panneau* info = c<Panneau>("panelInformations");
         const Instantane avant = instantane();
-        const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
+        const bool coche = boutonNumeros(f_.principale)->isChecked();
         const QString texte = info->text();
         QTest::mouseDClick(f_.principale->windowHandle(), Qt::LeftButton, {},
                            info->mapTo(f_.principale, info->rect().center()));
         laisserVivre();
         QVERIFY(instantane() == avant);
-        QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), coche);
+        QCOMPARE(boutonNumeros(f_.principale)->isChecked(), coche);
         if (!(*f_.etat).tirageTermine()) QCOMPARE(info->text(), texte);
     }
 
@@ -753,7 +755,7 @@ class TestEndurance : public QObject {
         }
         const OptionsChance avant = optionsChance();
         const int n = barre(Nombre)->value(), a = barre(Minimum)->value(), m = barre(Maximum)->value();
-        const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
+        const bool coche = boutonNumeros(f_.principale)->isChecked();
         const QString info = c<Panneau>("panelInformations")->text();
         bool ok = false;
         switch (tirer(4)) {
@@ -787,13 +789,13 @@ class TestEndurance : public QObject {
             reglagesConnus_ = contenu(fichierReglages());
             verifierFichierReglages();
             if ((*f_.etat).tirageTermine()) {
-                QVERIFY(f_.principale->SBNumerosDeLaChance()->isChecked());
+                QVERIFY(boutonNumeros(f_.principale)->isChecked());
                 verifierNumeros(c<Panneau>("panelInformations")->text());
             }
         } else {
             ++annulations_;
             QCOMPARE(optionsChance(), avant);
-            QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), coche);
+            QCOMPARE(boutonNumeros(f_.principale)->isChecked(), coche);
             QCOMPARE(c<Panneau>("panelInformations")->text(), info);
         }
     }
@@ -929,18 +931,18 @@ private slots:
                 std::vector<int> faceCachee;
                 for (int d = 1; d <= 22; ++d)
                     if (!(*f_.etat).carteRetournee(d)) faceCachee.push_back(d);
-                ImageControle* carte = f_.principale->carteTalon(faceCachee[static_cast<std::size_t>(tirer(int(faceCachee.size()))) - 1]);
+                ImageControle* carte = carteTalon(f_.principale, faceCachee[static_cast<std::size_t>(tirer(int(faceCachee.size()))) - 1]);
                 // The left edge of a face-down card is never under its neighbour.
                 cliquer(carte, QPoint(2, carte->height() / 2 + 10));
             }
             for (int i = tirer(4) - 1; i > 0 && !QTest::currentTestFailed(); --i) {
                 if (pile()) {
-                    atteindre(f_.principale->SBNumerosDeLaChance());
+                    atteindre(boutonNumeros(f_.principale));
                 } else {
                     std::vector<int> posees;
                     for (int d = 1; d <= 22; ++d)
                         if ((*f_.etat).carteRetournee(d)) posees.push_back(d);
-                    ImageControle* carte = f_.principale->carteTalon(posees[static_cast<std::size_t>(tirer(int(posees.size()))) - 1]);
+                    ImageControle* carte = carteTalon(f_.principale, posees[static_cast<std::size_t>(tirer(int(posees.size()))) - 1]);
                     cliquer(carte, carte->rect().center());
                 }
             }

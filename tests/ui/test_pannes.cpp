@@ -4,6 +4,7 @@
 // must give its documented outcome and go on working, and the settings file must never be left
 // half-written or lost.
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Chaines.h"
@@ -43,6 +44,7 @@
 extern char** environ;
 
 using namespace lunespiral;
+using namespace lunespiral::acces;
 
 namespace {
 
@@ -211,8 +213,8 @@ class TestPannes : public QObject {
     // Picks every card of the spread under way, in deck order.
     void poserToutes(int compte) {
         for (int d = 1, poses = 0; d <= 22 && poses < compte; ++d)
-            if (f_.principale->carteTalon(d)->isVisible() && !(*f_.etat).carteRetournee(d)) {
-                QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
+            if (carteTalon(f_.principale, d)->isVisible() && !(*f_.etat).carteRetournee(d)) {
+                QTest::mouseClick(carteTalon(f_.principale, d), Qt::LeftButton);
                 ++poses;
             }
         QVERIFY((*f_.etat).tirageTermine());

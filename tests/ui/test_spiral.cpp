@@ -1,6 +1,7 @@
 // The main window driven as a user drives it, on screens of 800 x 600, 1024 x 768 and
 // 1920 x 1080 (the test runs once on each).
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "Arcanes.h"
 #include "BoiteMessage.h"
@@ -33,6 +34,7 @@
 #include <random>
 
 using namespace lunespiral;
+using namespace lunespiral::acces;
 
 namespace {
 
@@ -66,13 +68,13 @@ class TestSpiral : public QObject {
     std::vector<int> cartesFaceCachee() const {
         std::vector<int> d;
         for (int k = 1; k <= 22; ++k)
-            if (f_->carteTalon(k)->isVisible() && f_->carteTalon(k)->image() == QLatin1String("picFond")) d.push_back(k);
+            if (carteTalon(f_, k)->isVisible() && carteTalon(f_, k)->image() == QLatin1String("picFond")) d.push_back(k);
         return d;
     }
 
     void nouveauTirage() {
         BoiteMessage::reponsesSuivantes({true});
-        f_->panelNouveauTirageClick();
+        cliquerNouveauTirage(f_);
         QVERIFY(c<Panneau>("panelSelectionTirage")->isVisible());
     }
 
@@ -86,20 +88,20 @@ class TestSpiral : public QObject {
         for (int k = 1; k <= compte; ++k) {
             const int d = ordre[static_cast<std::size_t>(k - 1)];
             // A click on an already laid card changes nothing.
-            if (k > 1) f_->AppelCliqueMain(ordre[0]);
+            if (k > 1) cliquerCarte(f_, ordre[0]);
             QCOMPARE(etat.nbCartesPosees(), k - 1);
-            QTest::mouseClick(f_->carteTalon(d), Qt::LeftButton);
+            QTest::mouseClick(carteTalon(f_, d), Qt::LeftButton);
             const int carte = etat.carteDeLEmplacement(k);
-            QCOMPARE(f_->carteTalon(d)->image(), QStringLiteral("Image%1").arg(carte));
-            const QPoint attendu = type == TypeTirage::EnCroix      ? f_->posCroix(k)
-                                   : type == TypeTirage::DixMaisons ? f_->posMaisons(k)
-                                                                    : f_->posBohemiens(k);
-            QCOMPARE(f_->carteTalon(d)->pos(), attendu);
+            QCOMPARE(carteTalon(f_, d)->image(), QStringLiteral("Image%1").arg(carte));
+            const QPoint attendu = type == TypeTirage::EnCroix      ? posCroix(f_, k)
+                                   : type == TypeTirage::DixMaisons ? posMaisons(f_, k)
+                                                                    : posBohemiens(f_, k);
+            QCOMPARE(carteTalon(f_, d)->pos(), attendu);
             const QString nom = versQString(nomArcane(carte, langue));
-            QCOMPARE(f_->carteTalon(d)->toolTip(), chainesDe(langue).motArcane + " " + QString::number(carte) + " - " + nom);
-            QCOMPARE(f_->etiquetteNom(k)->text(), nom);
-            QVERIFY(f_->etiquetteNom(k)->isVisible());
-            QCOMPARE(f_->etiquetteNom(k)->pos(), attendu);
+            QCOMPARE(carteTalon(f_, d)->toolTip(), chainesDe(langue).motArcane + " " + QString::number(carte) + " - " + nom);
+            QCOMPARE(etiquetteNom(f_, k)->text(), nom);
+            QVERIFY(etiquetteNom(f_, k)->isVisible());
+            QCOMPARE(etiquetteNom(f_, k)->pos(), attendu);
         }
     }
 
@@ -127,32 +129,32 @@ private slots:
 
     void creationALaTailleDuDesign() {
         const QSize taille = QGuiApplication::primaryScreen()->size();
-        QCOMPARE(f_->largeurCarte(), arrondi(echelleX * 90));
-        QCOMPARE(f_->hauteurCarte(), arrondi(echelleY * 165));
+        QCOMPARE(largeurCarte(f_), arrondi(echelleX * 90));
+        QCOMPARE(hauteurCarte(f_), arrondi(echelleY * 165));
         if (ecran() == "800x600") {
             QCOMPARE(f_->size(), QSize(800, 553));
-            QCOMPARE(f_->largeurCarte(), 90);
-            QCOMPARE(f_->hauteurCarte(), 165);
-            QCOMPARE(f_->ecartCarte(), 3);
-            QCOMPARE(f_->margeCarte(), 20);
+            QCOMPARE(largeurCarte(f_), 90);
+            QCOMPARE(hauteurCarte(f_), 165);
+            QCOMPARE(ecartCarte(f_), 3);
+            QCOMPARE(margeCarte(f_), 20);
             const QPoint croix[] = {{262, 171}, {355, 3}, {448, 171}, {355, 339}, {355, 171}};
-            for (int i = 1; i <= 5; ++i) QCOMPARE(f_->posCroix(i), croix[i - 1]);
+            for (int i = 1; i <= 5; ++i) QCOMPARE(posCroix(f_, i), croix[i - 1]);
             QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 177));
-            QCOMPARE(f_->tuileMosaique(1, 1)->size(), QSize(90, 145));
+            QCOMPARE(tuileMosaique(f_, 1, 1)->size(), QSize(90, 145));
             QCOMPARE(c<Panneau>("panelInfo")->geometry(), QRect(0, 525, 800, 28));
         } else if (ecran() == "1024x768") {
             QCOMPARE(echelleX, 1.28);
-            QCOMPARE(f_->largeurCarte(), 115);
-            QCOMPARE(f_->hauteurCarte(), 211);
-            QCOMPARE(f_->ecartCarte(), 4);
-            QCOMPARE(f_->margeCarte(), 26);
+            QCOMPARE(largeurCarte(f_), 115);
+            QCOMPARE(hauteurCarte(f_), 211);
+            QCOMPARE(ecartCarte(f_), 4);
+            QCOMPARE(margeCarte(f_), 26);
         } else if (ecran() == "1920x1080") {
-            QCOMPARE(f_->largeurCarte(), 216);
-            QCOMPARE(f_->hauteurCarte(), 297);
+            QCOMPARE(largeurCarte(f_), 216);
+            QCOMPARE(hauteurCarte(f_), 297);
             QCOMPARE(f_->width(), 1920);
         }
         QCOMPARE(f_->width(), taille.width());
-        QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
+        QVERIFY(!boutonNumeros(f_)->isVisible());
         // Every control of the design is there under its design name, hidden unless the idle
         // window shows it.
         for (const char* nom : {"picFond", "Image1", "Image22", "imageMaison10", "imageProjets", "TSBAide",
@@ -182,7 +184,7 @@ private slots:
         QCOMPARE(c<Panneau>("panelTirageEnDixMaisons")->text(), QStringLiteral("Tirage en dix maisons"));
         QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Nouveau tirage"));
         QCOMPARE(c<Panneau>("panelTitreFuturCroix")->text(), QStringLiteral("--- FUTUR ---"));
-        QCOMPARE(f_->etiquetteHorizon(4)->text(), QStringLiteral("Dans 1 an..."));
+        QCOMPARE(etiquetteHorizon(f_, 4)->text(), QStringLiteral("Dans 1 an..."));
         QCOMPARE(c<QToolButton>("SBNumerosDeLaChance")->toolTip(), QStringLiteral("Numéros de la chance"));
         QCOMPARE(c<ImageControle>("imageRelPersoFutur")->toolTip(), QStringLiteral("Relations personnelles"));
     }
@@ -199,12 +201,12 @@ private slots:
         // Without a window manager the window takes the screen's size by itself.
         QCOMPARE(f_->geometry(), f_->screen()->geometry());
         for (int i = 1; i <= 10; ++i)
-            for (int j = 1; j <= 5; ++j) QVERIFY(f_->tuileMosaique(i, j)->isVisible());
+            for (int j = 1; j <= 5; ++j) QVERIFY(tuileMosaique(f_, i, j)->isVisible());
         if (ecran() == "800x600") {
             // The first mosaic was laid out on the 800 x 553 design, before the window grew.
-            for (int i = 1; i <= 10; ++i) QCOMPARE(f_->tuileMosaique(i, 1)->x(), -50 + 90 * (i - 1));
+            for (int i = 1; i <= 10; ++i) QCOMPARE(tuileMosaique(f_, i, 1)->x(), -50 + 90 * (i - 1));
             const int hauts[] = {-116, 29, 174, 319, 464};
-            for (int j = 1; j <= 5; ++j) QCOMPARE(f_->tuileMosaique(3, j)->y(), hauts[j - 1]);
+            for (int j = 1; j <= 5; ++j) QCOMPARE(tuileMosaique(f_, 3, j)->y(), hauts[j - 1]);
             QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 177));
             QCOMPARE(c<Panneau>("panelInfo")->geometry(), QRect(0, 572, 800, 28));
         }
@@ -217,13 +219,13 @@ private slots:
         QVERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Tirez 4 cartes..."));
         QCOMPARE(cartesFaceCachee().size(), 22u);
-        for (int i = 1; i <= 10; ++i) QVERIFY(!f_->tuileMosaique(i, 2)->isVisible());
+        for (int i = 1; i <= 10; ++i) QVERIFY(!tuileMosaique(f_, i, 2)->isVisible());
         if (ecran() == "800x600") {
-            for (int d = 1; d <= 22; ++d) QCOMPARE(f_->carteTalon(d)->x(), 20 + 31 * (d - 1));
-            QCOMPARE(f_->carteTalon(1)->y(), 387);
-            QCOMPARE(f_->carteTalon(11)->y(), 357);
-            QCOMPARE(f_->carteTalon(12)->y(), 354);
-            QCOMPARE(f_->carteTalon(22)->y(), 384);
+            for (int d = 1; d <= 22; ++d) QCOMPARE(carteTalon(f_, d)->x(), 20 + 31 * (d - 1));
+            QCOMPARE(carteTalon(f_, 1)->y(), 387);
+            QCOMPARE(carteTalon(f_, 11)->y(), 357);
+            QCOMPARE(carteTalon(f_, 12)->y(), 354);
+            QCOMPARE(carteTalon(f_, 22)->y(), 384);
         }
         // The texts go into their boxes, still hidden, once the choice has been painted.
         const TextesCroix& t = etat_.textesCroix();
@@ -239,18 +241,18 @@ private slots:
         // The synthesis card rides on a deck card that was not picked, at the centre.
         int porteur = 0;
         for (int d = 1; d <= 22; ++d)
-            if (f_->carteTalon(d)->isVisible() && !etat_.carteRetournee(d)) porteur = d;
+            if (carteTalon(f_, d)->isVisible() && !etat_.carteRetournee(d)) porteur = d;
         QVERIFY(porteur != 0);
         const int synthese = etat_.tirageCroix().cartes[5];
-        QCOMPARE(f_->carteTalon(porteur)->pos(), f_->posCroix(5));
-        QCOMPARE(f_->carteTalon(porteur)->image(), QStringLiteral("Image%1").arg(synthese));
-        QCOMPARE(f_->carteTalon(porteur)->toolTip(),
+        QCOMPARE(carteTalon(f_, porteur)->pos(), posCroix(f_, 5));
+        QCOMPARE(carteTalon(f_, porteur)->image(), QStringLiteral("Image%1").arg(synthese));
+        QCOMPARE(carteTalon(f_, porteur)->toolTip(),
                  "Psyché Globale - Arcane " + QString::number(synthese) + " - " + versQString(nomArcane(synthese, 1)));
-        QCOMPARE(f_->etiquetteNom(5)->pos(), f_->posCroix(5));
+        QCOMPARE(etiquetteNom(f_, 5)->pos(), posCroix(f_, 5));
         QVERIFY(cartesFaceCachee().empty());
         // The lucky numbers were drawn at once, button pressed.
-        QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
-        QVERIFY(f_->SBNumerosDeLaChance()->isChecked());
+        QVERIFY(boutonNumeros(f_)->isVisible());
+        QVERIFY(boutonNumeros(f_)->isChecked());
         QVERIFY(c<Panneau>("panelInformations")->text().contains(" - "));
         QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Vos 6 numéros de la chance de 1 à 49"));
         // Only the information field describes them: the date and "Nouveau tirage", which have no
@@ -262,10 +264,10 @@ private slots:
             QApplication::sendEvent(w, &survol);
             QVERIFY2(!QToolTip::isVisible(), nom);
         }
-        QVERIFY(f_->nbEtoiles() >= 201 && f_->nbEtoiles() <= 700);
+        QVERIFY(nbEtoiles(f_) >= 201 && nbEtoiles(f_) <= 700);
         // A complete cross ignores every click.
         const auto graine = Hasard::commun().graine;
-        for (int d = 1; d <= 22; ++d) f_->AppelCliqueMain(d);
+        for (int d = 1; d <= 22; ++d) cliquerCarte(f_, d);
         QCOMPARE(Hasard::commun().graine, graine);
         // A double click on the bar draws a new set twice over, button still pressed.
         Hasard copie = Hasard::commun();
@@ -275,8 +277,8 @@ private slots:
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(attendus)));
         // Released, the bar empties for the cross and the description goes.
-        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
-        QVERIFY(!f_->SBNumerosDeLaChance()->isChecked());
+        QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
+        QVERIFY(!boutonNumeros(f_)->isChecked());
         QCOMPARE(c<Panneau>("panelInformations")->text(), QString());
         QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QString());
         Horloge::remplacer({});
@@ -289,8 +291,8 @@ private slots:
         const auto texte = [](const std::string& s) { return versQString(s).replace(QChar(0xA0), u' '); };
         for (int fois = 0; fois < 2; ++fois) {
             nouveauTirage();
-            f_->imageTirageEnCroixClick();
-            for (int d = 1; !etat_.tirageTermine(); ++d) f_->AppelCliqueMain(d);
+            choisirCroix(f_);
+            for (int d = 1; !etat_.tirageTermine(); ++d) cliquerCarte(f_, d);
             const TextesCroix& t = etat_.textesCroix();
             QCOMPARE(c<Memo>("superMemoFutur")->texte(), texte(t.syntheseFutur));
             QCOMPARE(c<Memo>("memoPhraseGlobale")->texte(), texte(t.phraseGlobale));
@@ -302,18 +304,18 @@ private slots:
 
     void lesNumerosDeLaCroixSuiventLeGenerateur() {
         nouveauTirage();
-        f_->imageTirageEnCroixClick();
+        choisirCroix(f_);
         // The carrier draws, then the numbers, from one sequence.
         std::vector<int> libres;
         for (int d = 5; d <= 22; ++d) libres.push_back(d);
-        for (int d = 1; d <= 3; ++d) f_->AppelCliqueMain(d);
+        for (int d = 1; d <= 3; ++d) cliquerCarte(f_, d);
         Hasard attendu = Hasard::commun();
         int porteur = 0;
         do porteur = attendu.entre1Et(22);
         while (porteur <= 4);
         const auto numeros = tirerNumerosChance(attendu, 6, 1, 49, etat_.cartesDuTirageCourant());
-        f_->AppelCliqueMain(4);
-        QCOMPARE(f_->carteTalon(porteur)->pos(), f_->posCroix(5));
+        cliquerCarte(f_, 4);
+        QCOMPARE(carteTalon(f_, porteur)->pos(), posCroix(f_, 5));
         QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(numeros)));
     }
 
@@ -325,7 +327,7 @@ private slots:
         QCOMPARE(c<Panneau>("panelPhraseGlobale")->geometry().bottom() + 1, c<Panneau>("panelInfo")->y());
         QVERIFY2(c<Panneau>("SuperPanelPresent")->geometry().bottom() < bande, qPrintable(ecran()));
         QVERIFY(c<Panneau>("SuperPanelFutur")->geometry().bottom() < bande);
-        QVERIFY(f_->posCroix(4).y() + f_->hauteurCarte() <= bande);
+        QVERIFY(posCroix(f_, 4).y() + hauteurCarte(f_) <= bande);
         QVERIFY(c<Panneau>("SuperPanelFutur")->geometry().right() < f_->width());
         if (ecran() == "1920x1080") QCOMPARE(bande, 931);
     }
@@ -380,7 +382,6 @@ private slots:
             {"panelPhraseMaison", paires(Textes::Cote::Futur)},
             {"panelCentralBohemien", paires(Textes::Cote::Futur)},
         };
-        f_->CalculerPositions();
         int defilent = 0, textes = 0;
         qreal plusPetite = 1000;
         for (int l : {1, 2}) {
@@ -418,24 +419,24 @@ private slots:
         // No: the reading stays as it is.
         BoiteMessage::reponsesSuivantes({false});
         boites_.clear();
-        f_->panelNouveauTirageClick();
+        cliquerNouveauTirage(f_);
         QCOMPARE(boites_, QStringList{chainesDe(langue).msgAbandon});
         QVERIFY(c<Panneau>("SuperPanelPresent")->isVisible());
         // Yes: the views go, the chooser and a new mosaic come back; the state is kept.
         nouveauTirage();
         for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "SBNumerosDeLaChance"})
             QVERIFY2(!c<QWidget>(nom)->isVisible(), nom);
-        for (int d = 1; d <= 22; ++d) QVERIFY(!f_->carteTalon(d)->isVisible());
+        for (int d = 1; d <= 22; ++d) QVERIFY(!carteTalon(f_, d)->isVisible());
         QVERIFY(etat_.tirageTermine());
-        QVERIFY(f_->tuileMosaique(5, 5)->isVisible());
+        QVERIFY(tuileMosaique(f_, 5, 5)->isVisible());
         if (ecran() == "800x600") {
             const int hauts[] = {-93, 52, 197, 342, 487};
-            for (int j = 1; j <= 5; ++j) QCOMPARE(f_->tuileMosaique(1, j)->y(), hauts[j - 1]);
+            for (int j = 1; j <= 5; ++j) QCOMPARE(tuileMosaique(f_, 1, j)->y(), hauts[j - 1]);
             QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 200));
         }
         // While choosing, a new draw asks nothing.
         boites_.clear();
-        f_->panelNouveauTirageClick();
+        cliquerNouveauTirage(f_);
         QVERIFY(boites_.isEmpty());
     }
 
@@ -448,8 +449,8 @@ private slots:
         QTest::mouseDClick(fenetre, Qt::LeftButton, {}, centre(c<Panneau>("panelTirageDesBohemiens")));
         QTRY_VERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
         QCOMPARE(etat_.nbCartesPosees(), 0);
-        const QPoint surLaCarte = centre(f_->carteTalon(22));
-        QCOMPARE(f_->childAt(surLaCarte), f_->carteTalon(22));
+        const QPoint surLaCarte = centre(carteTalon(f_, 22));
+        QCOMPARE(f_->childAt(surLaCarte), carteTalon(f_, 22));
         QTest::mouseDClick(fenetre, Qt::LeftButton, {}, surLaCarte);
         QCOMPARE(etat_.nbCartesPosees(), 1);
         QCOMPARE(etat_.emplacementDeCarte(TypeTirage::Bohemiens, 22), 1);
@@ -460,21 +461,21 @@ private slots:
         choisirLangue(langueAnglais);
         QCOMPARE(chainesDe(langue).libellesMaisons[3], QStringLiteral("House 3 <--> Relatives"));
         QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Draw the Tarots"));
-        f_->imageTirageDixMaisonsClick();
+        choisirMaisons(f_);
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Draw 10 cards..."));
         if (ecran() == "800x600") {
             const QPoint maisons[] = {{58, 15}, {206, 15}, {354, 15}, {502, 15}, {650, 15},
                                       {650, 392}, {502, 392}, {354, 392}, {206, 392}, {58, 392}};
-            for (int h = 1; h <= 10; ++h) QCOMPARE(f_->posMaisons(h), maisons[h - 1]);
-            for (int d = 1; d <= 22; ++d) QCOMPARE(f_->carteTalon(d)->pos(), QPoint(58 + 28 * (d - 1), 203));
+            for (int h = 1; h <= 10; ++h) QCOMPARE(posMaisons(f_, h), maisons[h - 1]);
+            for (int d = 1; d <= 22; ++d) QCOMPARE(carteTalon(f_, d)->pos(), QPoint(58 + 28 * (d - 1), 203));
             QCOMPARE(c<Panneau>("panelCentralMaison")->pos(), QPoint(116, 214));
-            QCOMPARE(f_->etiquetteMaison(1)->geometry(), QRect(58, 164, 90, 16));
-            QCOMPARE(f_->etiquetteMaison(10)->y(), 541);
+            QCOMPARE(etiquetteMaison(f_, 1)->geometry(), QRect(58, 164, 90, 16));
+            QCOMPARE(etiquetteMaison(f_, 10)->y(), 541);
         }
         poserEnDesordre(TypeTirage::DixMaisons, 11);
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Click among the house (card) of your choice..."));
-        QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
-        QVERIFY(!f_->SBNumerosDeLaChance()->isChecked());
+        QVERIFY(boutonNumeros(f_)->isVisible());
+        QVERIFY(!boutonNumeros(f_)->isChecked());
         const int premiere = etat_.tirageMaisons().maisonCourante;
         QCOMPARE(c<Panneau>("panelNomMaison")->text(), chainesDe(langue).libellesMaisons[premiere]);
         // A click on the card laid on house 4 shows house 4, and only its two labels are yellow.
@@ -482,20 +483,20 @@ private slots:
         for (int d = 1; d <= 22; ++d)
             if (etat_.carteRetournee(d) && etat_.emplacementDeCarte(TypeTirage::DixMaisons, d) == 4)
                 carteMaison4 = d;
-        QTest::mouseClick(f_->carteTalon(carteMaison4), Qt::LeftButton);
+        QTest::mouseClick(carteTalon(f_, carteMaison4), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelNomMaison")->text(), QStringLiteral("House 4 <--> Finances"));
         QCOMPARE(c<ImageControle>("imageMaisonCourante")->image(), QStringLiteral("imageMaison4"));
         QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), versQString(etat_.textesMaisons()[4]));
         for (int h = 1; h <= 10; ++h) {
             const QColor attendu = h == 4 ? QColor(255, 255, 0) : QColor(192, 192, 192);
-            QCOMPARE(f_->etiquetteNom(h)->couleur(), attendu);
-            QCOMPARE(f_->etiquetteMaison(h)->couleur(), attendu);
-            QCOMPARE(f_->etiquetteMaison(h)->text(), chainesDe(langue).nomsMaisons[h]);
+            QCOMPARE(etiquetteNom(f_, h)->couleur(), attendu);
+            QCOMPARE(etiquetteMaison(f_, h)->couleur(), attendu);
+            QCOMPARE(etiquetteMaison(f_, h)->text(), chainesDe(langue).nomsMaisons[h]);
         }
         // The numbers button, pressed then released, puts the prompt back.
-        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Your 6 lucky numbers from 1 to 49"));
-        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->text(), chainesDe(langue).msgCliquezMaison);
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->text(), chainesDe(langue).msgCliquezMaison);
@@ -504,9 +505,9 @@ private slots:
 
     void lectureDesBohemiens() {
         choisirLangue(langueFrancais);
-        f_->imageTirageBohemiensClick();
+        choisirBohemiens(f_);
         if (ecran() == "800x600") {
-            for (int i = 1; i <= 4; ++i) QCOMPARE(f_->posBohemiens(i), QPoint(88 + 178 * (i - 1), 20));
+            for (int i = 1; i <= 4; ++i) QCOMPARE(posBohemiens(f_, i), QPoint(88 + 178 * (i - 1), 20));
         }
         poserEnDesordre(TypeTirage::Bohemiens, 3);
         const EtatTirage& etat = etat_;
@@ -515,19 +516,19 @@ private slots:
         QVERIFY(vue->isVisible());
         QCOMPARE(vue->texte(), versQString(etat.textesHorizons()[etat.tirageBohemiens().horizonCourant]));
         for (int n = 1; n <= 4; ++n) {
-            QVERIFY(f_->etiquetteHorizon(n)->isVisible());
-            QCOMPARE(f_->etiquetteHorizon(n)->pos(), f_->posBohemiens(n) + QPoint(0, f_->hauteurCarte()));
+            QVERIFY(etiquetteHorizon(f_, n)->isVisible());
+            QCOMPARE(etiquetteHorizon(f_, n)->pos(), posBohemiens(f_, n) + QPoint(0, hauteurCarte(f_)));
         }
         // Each laid card chooses its horizon; only its labels turn yellow.
         for (int d = 1; d <= 22; ++d) {
             if (!etat.carteRetournee(d)) continue;
-            QTest::mouseClick(f_->carteTalon(d), Qt::LeftButton);
+            QTest::mouseClick(carteTalon(f_, d), Qt::LeftButton);
             const int n = etat.emplacementDeCarte(TypeTirage::Bohemiens, d);
             QCOMPARE(etat.tirageBohemiens().horizonCourant, n);
             QCOMPARE(vue->texte(), versQString(etat.textesHorizons()[n]));
             for (int k = 1; k <= 4; ++k) {
-                QCOMPARE(f_->etiquetteHorizon(k)->couleur() == QColor(255, 255, 0), k == n);
-                QCOMPARE(f_->etiquetteNom(k)->couleur() == QColor(255, 255, 0), k == n);
+                QCOMPARE(etiquetteHorizon(f_, k)->couleur() == QColor(255, 255, 0), k == n);
+                QCOMPARE(etiquetteNom(f_, k)->couleur() == QColor(255, 255, 0), k == n);
             }
         }
     }
@@ -552,25 +553,25 @@ private slots:
             const bool choix = c<Panneau>("panelSelectionTirage")->isVisible();
             int visibles = 0, faces = 0;
             for (int d = 1; d <= 22; ++d) {
-                if (!f_->carteTalon(d)->isVisible()) continue;
+                if (!carteTalon(f_, d)->isVisible()) continue;
                 ++visibles;
-                if (f_->carteTalon(d)->image() != QLatin1String("picFond")) ++faces;
+                if (carteTalon(f_, d)->image() != QLatin1String("picFond")) ++faces;
             }
             if (choix) {
                 QCOMPARE(visibles, 0);
-                QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
+                QVERIFY(!boutonNumeros(f_)->isVisible());
                 return;
             }
             if (!etat.tirageTermine()) {
                 QCOMPARE(visibles, 22);
                 QCOMPARE(faces, etat.nbCartesPosees());
-                QVERIFY(!f_->SBNumerosDeLaChance()->isVisible());
-                for (int n = 1; n <= 10; ++n) QCOMPARE(f_->etiquetteNom(n)->isVisible(), n <= etat.nbCartesPosees());
+                QVERIFY(!boutonNumeros(f_)->isVisible());
+                for (int n = 1; n <= 10; ++n) QCOMPARE(etiquetteNom(f_, n)->isVisible(), n <= etat.nbCartesPosees());
             } else {
                 const int laid = nbCartesDuTirage(type) + (type == TypeTirage::EnCroix ? 1 : 0);
                 QCOMPARE(visibles, laid);
                 QCOMPARE(faces, laid);
-                QVERIFY(f_->SBNumerosDeLaChance()->isVisible());
+                QVERIFY(boutonNumeros(f_)->isVisible());
                 QCOMPARE(c<Panneau>("SuperPanelPresent")->isVisible(), type == TypeTirage::EnCroix);
                 QCOMPARE(c<Panneau>("panelCentralMaison")->isVisible(), type == TypeTirage::DixMaisons);
                 QCOMPARE(c<Memo>("panelCentralBohemien")->isVisible(), type == TypeTirage::Bohemiens);
@@ -579,13 +580,13 @@ private slots:
         if (!c<Panneau>("panelSelectionTirage")->isVisible()) nouveauTirage();
         while (lectures < 300) {
             switch (tirer(3)) {
-            case 1: f_->imageTirageEnCroixClick(); break;
-            case 2: f_->imageTirageDixMaisonsClick(); break;
-            default: f_->imageTirageBohemiensClick(); break;
+            case 1: choisirCroix(f_); break;
+            case 2: choisirMaisons(f_); break;
+            default: choisirBohemiens(f_); break;
             }
             verifier();
             while (!etat.tirageTermine()) {
-                f_->AppelCliqueMain(tirer(22));
+                cliquerCarte(f_, tirer(22));
                 verifier();
                 if (tirer(40) == 1) { // give up half-way now and then
                     nouveauTirage();
@@ -596,10 +597,10 @@ private slots:
             if (c<Panneau>("panelSelectionTirage")->isVisible()) continue;
             ++lectures;
             for (int i = tirer(4); i > 0; --i) {
-                if (tirer(2) == 1) QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
-                else f_->AppelCliqueMain(tirer(22));
+                if (tirer(2) == 1) QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
+                else cliquerCarte(f_, tirer(22));
                 verifier();
-                if (f_->SBNumerosDeLaChance()->isChecked())
+                if (boutonNumeros(f_)->isChecked())
                     QVERIFY(c<Panneau>("panelInformations")->text().contains(QRegularExpression("^\\d+( - \\d+)*$")));
             }
             nouveauTirage();
@@ -626,28 +627,28 @@ private slots:
         QVERIFY(bohemiens->hasFocus());
         QTest::keyClick(bohemiens, Qt::Key_Return);
         QCOMPARE(etat_.typeTirage(), TypeTirage::Bohemiens);
-        QCOMPARE(QAccessible::queryAccessibleInterface(f_->carteTalon(7))->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(carteTalon(f_, 7))->text(QAccessible::Name),
                  QStringLiteral("Carte face cachée 7 sur 22"));
         // The deck: the arrows walk it, Space lays the card under the focus.
-        f_->carteTalon(1)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(f_->carteTalon(1), Qt::Key_Right);
-        QVERIFY(f_->carteTalon(2)->hasFocus());
-        QTest::keyClick(f_->carteTalon(2), Qt::Key_Space);
+        carteTalon(f_, 1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(carteTalon(f_, 1), Qt::Key_Right);
+        QVERIFY(carteTalon(f_, 2)->hasFocus());
+        QTest::keyClick(carteTalon(f_, 2), Qt::Key_Space);
         QVERIFY(etat_.carteRetournee(2));
-        QCOMPARE(QAccessible::queryAccessibleInterface(f_->carteTalon(2))->text(QAccessible::Name),
-                 f_->carteTalon(2)->toolTip());
-        for (int d : {3, 4, 5}) QTest::keyClick(f_->carteTalon(d), Qt::Key_Enter);
+        QCOMPARE(QAccessible::queryAccessibleInterface(carteTalon(f_, 2))->text(QAccessible::Name),
+                 carteTalon(f_, 2)->toolTip());
+        for (int d : {3, 4, 5}) QTest::keyClick(carteTalon(f_, d), Qt::Key_Enter);
         QVERIFY(etat_.bohemiensTermines());
         QCOMPARE(c<Memo>("panelCentralBohemien")->accessibleName(),
-                 f_->etiquetteHorizon(etat_.tirageBohemiens().horizonCourant)->text());
+                 etiquetteHorizon(f_, etat_.tirageBohemiens().horizonCourant)->text());
 
         // "Nouveau tirage" shows the focus when the keyboard brings it there, not after a click.
         auto* nouveau = c<Panneau>("panelNouveauTirage");
-        f_->carteTalon(5)->setFocus(Qt::TabFocusReason);
+        carteTalon(f_, 5)->setFocus(Qt::TabFocusReason);
         const QImage sansFocus = nouveau->grab().toImage();
         nouveau->setFocus(Qt::TabFocusReason);
         QVERIFY(nouveau->grab().toImage() != sansFocus);
-        f_->carteTalon(5)->setFocus(Qt::TabFocusReason);
+        carteTalon(f_, 5)->setFocus(Qt::TabFocusReason);
         QCOMPARE(nouveau->grab().toImage(), sansFocus);
         nouveau->setFocus(Qt::MouseFocusReason);
         QCOMPARE(nouveau->grab().toImage(), sansFocus);
@@ -658,11 +659,11 @@ private slots:
         const QString copie = QGuiApplication::clipboard()->text();
         QVERIFY2(copie.startsWith(QStringLiteral("TIRAGE DES BOHÉMIENS")), qPrintable(copie));
         for (int n = 1; n <= 4; ++n) {
-            QVERIFY(copie.contains(f_->etiquetteHorizon(n)->text()));
+            QVERIFY(copie.contains(etiquetteHorizon(f_, n)->text()));
             const QString premierMot = versQString(etat_.textesHorizons()[n]).section(' ', 0, 1);
             QVERIFY(copie.contains(premierMot));
         }
-        QTest::mouseClick(f_->SBNumerosDeLaChance(), Qt::LeftButton);
+        QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
         QTest::keyClick(f_, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->text().contains(
             QStringLiteral("Numéros de la chance : ") + c<Panneau>("panelInformations")->text()));
