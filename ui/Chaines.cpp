@@ -17,6 +17,7 @@ struct Ligne {
 using Table = std::array<Ligne, static_cast<std::size_t>(Cle::nombreDeCles)>;
 
 // Each table lists every key once, in the order of the keys (checked below).
+// clang-format off
 constexpr Table francais{{
     {Cle::msgQuitter, "Voulez-vous vraiment arrêter ?"},
     {Cle::msgAuRevoir, "A bientôt !!!"},
@@ -55,7 +56,9 @@ constexpr Table francais{{
     {Cle::annuler, "ANNULER"},
     {Cle::titreOptions, "Options de choix des numéros de la chance"},
 }};
+// clang-format on
 
+// clang-format off
 constexpr Table anglais{{
     {Cle::msgQuitter, "Do you really want to quit ?"},
     {Cle::msgAuRevoir, "See you !!!"},
@@ -94,6 +97,7 @@ constexpr Table anglais{{
     {Cle::annuler, "CANCEL"},
     {Cle::titreOptions, "Options for the choice of your lucky numbers"},
 }};
+// clang-format on
 
 constexpr bool dansLOrdre(const Table& table) {
     for (std::size_t i = 0; i < table.size(); ++i)

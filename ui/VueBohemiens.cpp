@@ -9,9 +9,11 @@ namespace lunespiral {
 
 namespace {
 
+// clang-format off
 const Controle design[] = {
     {.nom = "panelCentralBohemien", .genre = Genre::Memo, .geometrie = {58, 246, 681, 285}, .fond = 0xFF80C0, .police = {Famille::Serif, 32, true, 0x800040}, .visible = false},
 };
+// clang-format on
 
 } // namespace
 

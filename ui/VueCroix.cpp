@@ -12,6 +12,7 @@ namespace lunespiral {
 
 namespace {
 
+// clang-format off
 const Controle design[] = {
     {.nom = "SuperPanelPresent", .genre = Genre::Panneau, .geometrie = {2, 2, 255, 493}, .fond = 0x004000, .visible = false},
     {.nom = "panelTitrePresentCroix", .genre = Genre::Panneau, .parent = "SuperPanelPresent", .geometrie = {4, 4, 247, 23}, .fond = 0x00A800, .police = {Famille::Sans, 16, true}, .focus = Qt::ClickFocus, .legende = Cle::titrePresent, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
@@ -38,6 +39,7 @@ const Controle design[] = {
     {.nom = "panelPhraseGlobale", .genre = Genre::Panneau, .geometrie = {0, 470, 800, 55}, .fond = 0x0000FF, .visible = false},
     {.nom = "memoPhraseGlobale", .genre = Genre::Memo, .parent = "panelPhraseGlobale", .geometrie = {4, 4, 791, 47}, .fond = 0xA4A4FF, .police = {Famille::Serif, 16, true, 0x000080}, .defilement = true},
 };
+// clang-format on
 
 const char* const memosPresent[] = {"memoPresentProjets", "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso"};
 const char* const memosFutur[] = {"memoFuturProjets", "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"};
@@ -71,6 +73,14 @@ void VueCroix::preparer() {
     for (const char* memo : memosPresent) focusVers(memo, "panelTitrePresentCroix");
     for (const char* memo : memosFutur) focusVers(memo, "panelTitreFuturCroix");
     for (const char* memo : {"superMemoPresent", "superMemoFutur", "memoPhraseGlobale"}) focusVers(memo, "panelInfo");
+}
+
+void VueCroix::preparerImages(ServiceImages& images, qreal ratio) const {
+    for (const char* nom : {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
+                            "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
+        const ImageControle* c = controle<ImageControle>(nom);
+        images.preparer(c->image(), c->size(), 0, ratio);
+    }
 }
 
 void VueCroix::calculerPositions() {

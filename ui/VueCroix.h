@@ -13,6 +13,7 @@ public:
 
     void construire() override;
     void preparer() override;
+    void preparerImages(ServiceImages& images, qreal ratio) const override;
     void calculerPositions() override;
     QPoint position(int n) const override { return positions_[n]; }
     void terminer() override;

@@ -8,12 +8,14 @@ namespace lunespiral {
 
 namespace {
 
+// clang-format off
 const Controle design[] = {
     {.nom = "panelCentralMaison", .genre = Genre::Panneau, .geometrie = {110, 248, 567, 143}, .fond = 0xFF8040, .visible = false, .focus = Qt::ClickFocus},
     {.nom = "imageMaisonCourante", .genre = Genre::Image, .parent = "panelCentralMaison", .geometrie = {10, 10, 109, 125}},
     {.nom = "panelNomMaison", .genre = Genre::Panneau, .parent = "panelCentralMaison", .geometrie = {124, 10, 433, 27}, .fond = 0xFFC1A4, .police = {Famille::Sans, 16, true}, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
     {.nom = "panelPhraseMaison", .genre = Genre::Memo, .parent = "panelCentralMaison", .geometrie = {124, 40, 433, 97}, .fond = 0xFFC1A4, .police = {Famille::Serif, 19, true, 0x004080}, .defilement = true},
 };
+// clang-format on
 
 } // namespace
 
@@ -34,6 +36,13 @@ void VueMaisons::preparer() {
     for (int h = 1; h <= nbMaisons; ++h)
         etiquettes_[h] = nouvelleEtiquette(QStringLiteral("etiquettesMaisons%1").arg(h), hauteurEtiquette);
     focusVers("panelPhraseMaison", "panelCentralMaison");
+}
+
+void VueMaisons::preparerImages(ServiceImages& images, qreal ratio) const {
+    // The house view keeps each emblem's proportions, as ImageControle draws it.
+    const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
+    for (int h = 1; h <= nbMaisons; ++h)
+        images.preparer(QStringLiteral("imageMaison%1").arg(h), maison, 0, ratio, Qt::KeepAspectRatio);
 }
 
 void VueMaisons::calculerPositions() {

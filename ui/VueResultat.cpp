@@ -19,6 +19,8 @@ QPoint VueResultat::placeDuTalon(int d) const {
     return {gauche, d <= 11 ? base - v * (d - 1) : base - 11 * v + v * (d - 12)};
 }
 
+void VueResultat::preparerImages(ServiceImages&, qreal) const {}
+
 void VueResultat::cartePosee(int, QPoint) {}
 
 void VueResultat::choisir(int) {}

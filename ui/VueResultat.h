@@ -8,6 +8,7 @@
 #include "EtatTirage.h"
 #include "ImageControle.h"
 #include "Panneau.h"
+#include "ServiceImages.h"
 #include "Tableau.h"
 
 #include <QObject>
@@ -38,6 +39,8 @@ public:
     // is scaled, those made at run time.
     virtual void construire() = 0;
     virtual void preparer() = 0;
+    // Asks the picture service for the view's pictures before they are needed.
+    virtual void preparerImages(ServiceImages& images, qreal ratio) const;
     // Places that follow the window's size.
     virtual void calculerPositions() = 0;
     // Where the card of slot n lies, and where deck card d waits to be picked.

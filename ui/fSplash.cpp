@@ -41,6 +41,7 @@ constexpr int fondAvis = 0xD7D7FF;
 
 // Order matters twice: parents come before their children, and the focus moves through the
 // buttons in the order they are created (English before French inside the frame).
+// clang-format off
 const Controle design[] = {
     {.nom = "FrameSplash", .genre = Genre::Cadre, .geometrie = {12, 8, 431, 251}},
     {.nom = "lblCompanyProduct", .genre = Genre::Etiquette, .parent = "FrameSplash", .geometrie = {9, 13, 0, 0},
@@ -61,6 +62,7 @@ const Controle design[] = {
     {.nom = "Label1", .genre = Genre::Etiquette, .geometrie = {102, 270, 318, 22}, .police = {Famille::Serif, 21},
      .texte = "www.ludicorium.fr"},
 };
+// clang-format on
 
 const QString nomProgramme = QStringLiteral("LUNESPIRAL");
 const QString versionProgramme = QStringLiteral("2000");

@@ -32,6 +32,7 @@ namespace {
 constexpr int faceBouton = 0xC0C0C0;
 
 // A long title takes two lines rather than losing its end.
+// clang-format off
 const Controle design[] = {
     {.nom = "panelTitreNbNumeros", .genre = Genre::Panneau, .geometrie = {6, 6, 140, 39}, .fond = faceBouton,
      .police = {Famille::Sans, 11, true}, .legende = Cle::titreNbNumeros, .retourALaLigne = true},
@@ -56,6 +57,7 @@ const Controle design[] = {
     {.nom = "Button1", .genre = Genre::Bouton, .geometrie = {224, 114, 209, 27}, .police = {Famille::Serif, 21},
      .curseur = Qt::UpArrowCursor, .texte = "OK"},
 };
+// clang-format on
 
 const char* const ordreFocus[] = {"Button1", "ScrollBarValeurMinimale", "scrollBarValeurMaximale",
                                   "scrollBarNombreNumeros", "buttonAnnuler"};

@@ -1,5 +1,7 @@
 #include "spiral.h"
 
+#include "BarreInfo.h"
+#include "Talon.h"
 #include "VueBohemiens.h"
 #include "VueCroix.h"
 #include "VueMaisons.h"
@@ -47,20 +49,13 @@ namespace {
 // The design of the window, for an 800 x 553 client area at 96 dots per inch: the bottom bar
 // below every view, the spread chooser above them (each view has its own table).
 
-const Controle designBarre[] = {
+// clang-format off
+const Controle designFenetre[] = {
     {.nom = "imageProjets", .genre = Genre::Image, .geometrie = {0, 0, 46, 32}, .visible = false, .texte = "imageProjets"},
-    {.nom = "panelInfo", .genre = Genre::Panneau, .geometrie = {0, 525, 800, 28}, .fond = 0x0080C0, .focus = Qt::ClickFocus},
-    {.nom = "TSBAide", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {4, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .bulle = Cle::bulleAide},
-    {.nom = "TSBAbout", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {24, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "A", .bulle = Cle::bulleAPropos},
-    {.nom = "TSBIconify", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {44, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "i", .bulle = Cle::bulleIconifier},
-    {.nom = "TSBQuit", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {64, 4, 20, 20}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "Q", .bulle = Cle::bulleQuitter},
-    {.nom = "panelDate", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {86, 4, 61, 19}, .fond = 0xC0C0C0, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "panelInformations", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {150, 4, 463, 21}, .fond = 0x57EFF7, .police = {Famille::Sans, 13, true}, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "SBNumerosDeLaChance", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {620, 6, 20, 18}, .police = {Famille::Sans, 12, true, 0xFF0000}, .visible = false, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "N", .bulle = Cle::titreNumerosChance},
-    {.nom = "SBConfigurationNumerosDeLaChance", .genre = Genre::BoutonOutil, .parent = "panelInfo", .geometrie = {642, 6, 20, 18}, .police = {Famille::Sans, 12, true, 0xFF0000}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "C", .bulle = Cle::bulleOptionsNumeros},
-    {.nom = "panelNouveauTirage", .genre = Genre::Panneau, .parent = "panelInfo", .geometrie = {670, 4, 127, 21}, .fond = 0xC0C0C0, .police = {Famille::Sans, 11, true}, .curseur = Qt::UpArrowCursor, .focus = Qt::TabFocus, .texte = "Nouveau tirage...", .legende = Cle::nouveauTirage, .largeurBiseau = 2},
 };
+// clang-format on
 
+// clang-format off
 const Controle designChoix[] = {
     {.nom = "panelSelectionTirage", .genre = Genre::Panneau, .geometrie = {0, 0, 617, 199}, .fond = 0x0000A0, .visible = false},
     {.nom = "panelChooseTirage", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 6, 605, 33}, .fond = 0x57EFF7, .police = {Famille::Serif, 16, true}, .legende = Cle::choixDuTirage, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
@@ -74,11 +69,7 @@ const Controle designChoix[] = {
     {.nom = "imageTirageBohemiens", .genre = Genre::Image, .parent = "Panel3", .geometrie = {3, 3, 191, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageBohemiens"},
     {.nom = "panelTirageDesBohemiens", .genre = Genre::Panneau, .parent = "Panel3", .geometrie = {3, 114, 191, 31}, .fond = 0xFF80C0, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageDesBohemiens, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
 };
-
-// The numeral strip at the top of a face, left out of the mosaic tiles.
-constexpr int hauteurBandeauFace = 20;
-
-int coteGlypheAide(const QToolButton* aide) { return std::max(16, std::min(aide->width(), aide->height()) - 4); }
+// clang-format on
 
 } // namespace
 
@@ -96,7 +87,7 @@ TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* pa
     timerDebut_->setSingleShot(true);
     timerDebut_->setInterval(1);
     connect(timerDebut_, &QTimer::timeout, this, &TfrmLunespiral::timerDebutTimer);
-    // 13. (of FormCreate) The options are read with the window, deferred or not. A store that
+    // The options are read with the window, deferred or not. A store that
     // cannot be read or written still leaves the program usable with the defaults; the message
     // waits until the event loop runs so that it shows over the splash.
     try {
@@ -105,6 +96,8 @@ TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* pa
     } catch (const ErreurReglages& e) {
         QTimer::singleShot(0, this, [e] { Application::signalerErreur(e); });
     }
+    barre_ = new BarreInfo(this, images_);
+    talon_ = new Talon(this, plateau_);
     vueCroix_ = new VueCroix(this, etat_, plateau_, chaines_);
     vueMaisons_ = new VueMaisons(this, etat_, plateau_, chaines_);
     vueBohemiens_ = new VueBohemiens(this, etat_, plateau_, chaines_);
@@ -146,7 +139,8 @@ void TfrmLunespiral::construireDesign() {
     setAutoFillBackground(false);
     setFont(policeDesign(Famille::Sans, 11));
     // In stacking order: the bar under everything, the chooser over the views.
-    construireControles(this, designBarre);
+    construireControles(this, designFenetre);
+    barre_->construire();
     for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
                            static_cast<VueResultat*>(vueBohemiens_)})
         v->construire();
@@ -163,13 +157,8 @@ void TfrmLunespiral::construireDesign() {
         porteur->setImage(nom);
         porteur->hide();
     }
-    sbNumeros_ = controle<QToolButton>("SBNumerosDeLaChance");
-    sbNumeros_->setCheckable(true);
-    sbConfiguration_ = controle<QToolButton>("SBConfigurationNumerosDeLaChance");
+    sbNumeros_ = barre_->boutonNumeros();
 
-    panelInfo_ = controle<Panneau>("panelInfo");
-    panelInformations_ = controle<Panneau>("panelInformations");
-    panelNouveauTirage_ = controle<Panneau>("panelNouveauTirage");
     panelSelectionTirage_ = controle<Panneau>("panelSelectionTirage");
     panelPhraseGlobale_ = controle<Panneau>("panelPhraseGlobale");
 }
@@ -189,7 +178,7 @@ void TfrmLunespiral::FormCreate() {
     const double ppp = ecran ? ecran->logicalDotsPerInch() : 96.0;
     echelle_ = echelleFenetrePrincipale(taille.width(), taille.height(), ppp);
     mettreAEchelle(this, echelle_);
-    hauteurPanelInfo_ = panelInfo_->height();
+    barre_->preparer();
     // Texts shrink to fit their boxes, down to what can still be read on this screen.
     const int tailleLisible = taille.width() >= 1024 ? 11 : 9;
     for (Memo* m : findChildren<Memo*>()) m->setTailleMinimale(tailleLisible);
@@ -198,30 +187,16 @@ void TfrmLunespiral::FormCreate() {
     hauteurPhraseGlobale_ = panelPhraseGlobale_->height();
     placerPanneauxDuBas();
 
-    // 3.
-    // (the reading state starts with no spread complete)
-
     // 4. Card sizes follow the screen: width with its width, height with its height.
     plateau_.largeurCarte = arrondi(echelleX * 90);
     plateau_.hauteurCarte = arrondi(echelleY * 165);
     plateau_.ecartCarte = arrondi(echelleX * 3);
     plateau_.margeCarte = arrondi(echelleX * 20);
-    plateau_.hauteurBarre = hauteurPanelInfo_;
-
-    // 5.
-    // The user's short date format; without a user locale (the "C" locale, whose short format
-    // spells the month and overflows the panel) the ISO form.
-    const QLocale ici = QLocale::system();
-    controle<Panneau>("panelDate")->setText(ici.language() == QLocale::C
-                                                ? QDate::currentDate().toString(Qt::ISODate)
-                                                : ici.toString(QDate::currentDate(), QLocale::ShortFormat));
+    plateau_.hauteurBarre = barre_->hauteur();
 
     creerControlesDynamiques();
     relierEvenements();
 
-    // 13. The lucky-number options were read by the constructor.
-
-    // 14.
     CalculerPositions();
 
     preparerImages();
@@ -233,68 +208,27 @@ void TfrmLunespiral::preparerImages() {
     // The picture service draws them while the splash waits for the language.
     ServiceImages& service = images_;
     const qreal ratio = devicePixelRatioF();
-    const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
-    for (int k = 1; k <= nbArcanes; ++k) service.preparer(imageFace(k), {tw, th + hauteurBandeauFace}, hauteurBandeauFace, ratio);
+    mosaique_.preparerImages(service, ratio);
     for (const char* nom : {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
         const ImageControle* c = controle<ImageControle>(nom);
         service.preparer(c->image(), c->size(), 0, ratio);
     }
-    const int cote = coteGlypheAide(controle<QToolButton>("TSBAide"));
-    service.preparer(QStringLiteral("aide"), {cote, cote}, 0, ratio);
-    service.preparer(QStringLiteral("aideGrise"), {cote, cote}, 0, ratio);
+    barre_->preparerImages(ratio);
     const QSize carte(plateau_.largeurCarte, plateau_.hauteurCarte);
     service.preparer(QStringLiteral("picFond"), carte, 0, ratio);
     for (int k = 1; k <= nbArcanes; ++k) service.preparer(imageFace(k), carte, 0, ratio);
-    // The house view keeps each emblem's proportions, as ImageControle draws it.
-    const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
-    for (int h = 1; h <= nbMaisons; ++h)
-        service.preparer(QStringLiteral("imageMaison%1").arg(h), maison, 0, ratio, Qt::KeepAspectRatio);
-    for (const char* nom : {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
-                            "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
-        const ImageControle* c = controle<ImageControle>(nom);
-        service.preparer(c->image(), c->size(), 0, ratio);
-    }
+    vueMaisons_->preparerImages(service, ratio);
+    vueCroix_->preparerImages(service, ratio);
 }
 
 void TfrmLunespiral::creerControlesDynamiques() {
-    const int hauteurEtiquette = arrondi(echelleY * 16);
     vueBohemiens_->preparer();
-    // The name labels take a font in points; on wide screens the smaller factor keeps the name
-    // within the card.
-    for (int n = 1; n <= nbMaisons; ++n) {
-        auto* etiquette = new Panneau(this);
-        etiquette->setObjectName(QStringLiteral("etiquettesNoms%1").arg(n));
-        etiquette->setCouleur(palette().color(QPalette::Button));
-        etiquette->resize(plateau_.largeurCarte, hauteurEtiquette);
-        etiquette->hide();
-        QFont f = font();
-        f.setPointSize(std::max(1, arrondi(std::min(echelleX, echelleY) * 8)));
-        etiquette->setFont(f);
-        plateau_.etiquettesNoms[n] = etiquette;
-    }
+    talon_->creerEtiquettes();
     vueMaisons_->preparer();
-    // 9.
-    const int hauteurTuile = plateau_.hauteurCarte - arrondi(echelleX * 20);
-    for (int i = 1; i <= 10; ++i)
-        for (int j = 1; j <= 5; ++j) {
-            auto* tuile = new ImageControle(this);
-            tuile->setObjectName(QStringLiteral("mosaique%1_%2").arg(i).arg(j));
-            tuile->resize(plateau_.largeurCarte, hauteurTuile);
-            tuile->hide();
-            mosaique_[i][j] = tuile;
-        }
+    mosaique_.creer(this, plateau_.largeurCarte, plateau_.hauteurCarte);
     vueCroix_->preparer();
-    // 11.
-    for (int k = 1; k <= nbArcanes; ++k) {
-        auto* carte = new ImageControle(this);
-        carte->setObjectName(QStringLiteral("cartesTalon%1").arg(k));
-        carte->resize(plateau_.largeurCarte, plateau_.hauteurCarte);
-        carte->setCursor(Qt::PointingHandCursor);
-        carte->setTag(k);
-        carte->hide();
-        connect(carte, &ImageControle::clique, this, [this](ImageControle* c) { AppelCliqueMain(c->tag()); });
-        plateau_.cartesTalon[k] = carte;
-    }
+    talon_->creerCartes();
+    connect(talon_, &Talon::carteCliquee, this, &TfrmLunespiral::AppelCliqueMain);
 
     // Tab walks the spread choices, then the deck, then the bottom bar.
     QWidget* precedent = controle<QWidget>("imageTirageEnCroix");
@@ -316,19 +250,14 @@ void TfrmLunespiral::creerControlesDynamiques() {
 }
 
 void TfrmLunespiral::relierEvenements() {
-    connect(controle<QToolButton>("TSBAide"), &QToolButton::clicked, this, &TfrmLunespiral::TSBAideClick);
-    connect(controle<QToolButton>("TSBAbout"), &QToolButton::clicked, this, &TfrmLunespiral::TSBAboutClick);
-    connect(controle<QToolButton>("TSBIconify"), &QToolButton::clicked, this, &TfrmLunespiral::TSBIconifyClick);
-    connect(controle<QToolButton>("TSBQuit"), &QToolButton::clicked, this, &TfrmLunespiral::TSBQuitClick);
-    connect(sbNumeros_, &QToolButton::clicked, this, &TfrmLunespiral::SBNumerosDeLaChanceClick);
-    connect(sbConfiguration_, &QToolButton::clicked, this, &TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick);
-    connect(panelNouveauTirage_, &Panneau::clique, this, &TfrmLunespiral::panelNouveauTirageClick);
-    // Pressed, "Nouveau tirage" looks pressed.
-    connect(panelNouveauTirage_, &Panneau::appuye, this,
-            [this] { panelNouveauTirage_->setBiseauExterieur(Panneau::Biseau::Enfonce); });
-    connect(panelNouveauTirage_, &Panneau::relache, this,
-            [this] { panelNouveauTirage_->setBiseauExterieur(Panneau::Biseau::Releve); });
-    connect(panelInformations_, &Panneau::doubleClique, this, &TfrmLunespiral::panelInformationsDblClick);
+    connect(barre_, &BarreInfo::aide, this, &TfrmLunespiral::TSBAideClick);
+    connect(barre_, &BarreInfo::aPropos, this, &TfrmLunespiral::TSBAboutClick);
+    connect(barre_, &BarreInfo::iconifier, this, &TfrmLunespiral::TSBIconifyClick);
+    connect(barre_, &BarreInfo::quitter, this, &TfrmLunespiral::TSBQuitClick);
+    connect(barre_, &BarreInfo::numerosClique, this, &TfrmLunespiral::SBNumerosDeLaChanceClick);
+    connect(barre_, &BarreInfo::options, this, &TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick);
+    connect(barre_, &BarreInfo::nouveauTirage, this, &TfrmLunespiral::panelNouveauTirageClick);
+    connect(barre_, &BarreInfo::doubleClicInfo, this, &TfrmLunespiral::panelInformationsDblClick);
     // Escape asks the new-draw question; the usual copy keys copy the reading on screen.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &TfrmLunespiral::panelNouveauTirageClick);
@@ -345,14 +274,14 @@ void TfrmLunespiral::relierEvenements() {
 
 void TfrmLunespiral::placerPanneauxDuBas() {
     // Both bands keep to the bottom edge, full width, whatever the window's size.
-    panelInfo_->setGeometry(0, height() - hauteurPanelInfo_, width(), hauteurPanelInfo_);
-    panelPhraseGlobale_->setGeometry(0, height() - hauteurPanelInfo_ - hauteurPhraseGlobale_, width(),
+    barre_->placer();
+    panelPhraseGlobale_->setGeometry(0, height() - barre_->hauteur() - hauteurPhraseGlobale_, width(),
                                      hauteurPhraseGlobale_);
 }
 
 void TfrmLunespiral::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (panelInfo_) placerPanneauxDuBas();
+    if (panelPhraseGlobale_) placerPanneauxDuBas();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -370,42 +299,8 @@ void TfrmLunespiral::CalculerPositions() {
         v->calculerPositions();
 }
 
-void TfrmLunespiral::AfficherMosaique() {
-    const int Wf = width(), Hf = height();
-    const int L = plateau_.largeurCarte, H = plateau_.hauteurCarte;
-    const int tw = mosaique_[1][1]->width(), th = mosaique_[1][1]->height();
-    const int x0 = (Wf - 8 * L) / 2, y0 = (Hf - 3 * H) / 2;
-    const qreal ratio = devicePixelRatioF();
-    Hasard& hasard = hasard_;
-    for (int i = 1; i <= 10; ++i)
-        for (int j = 1; j <= 5; ++j) {
-            const int f = hasard.entre1Et(nbArcanes);
-            // The face stretched to the tile's width and 20 pixels more than its height, its
-            // top 20 rows (the numeral strip) falling outside the tile.
-            // Tiles of one face share one pixmap.
-            ImageControle* c = mosaique_[i][j];
-            c->setPixmap(images_.imageRognee(imageFace(f), {tw, th + hauteurBandeauFace},
-                                                              hauteurBandeauFace, ratio));
-            c->move(x0 + (i - 2) * tw, y0 + (j - 2) * th);
-        }
-    for (int i = 1; i <= 10; ++i)
-        for (int j = 1; j <= 5; ++j) mosaique_[i][j]->show();
-}
-
 void TfrmLunespiral::DessinerEtoiles() {
-    const int Wf = width(), Hf = height();
-    Hasard& hasard = hasard_;
-    const int n = hasard.entre1Et(500) + 200;
-    etoiles_.clear();
-    etoiles_.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const int b = hasard.entre1Et(55) + 200;
-        const int g = hasard.entre1Et(55) + 200;
-        const int r = hasard.entre1Et(55) + 200;
-        const int y = hasard.entre1Et(Hf);
-        const int x = hasard.entre1Et(Wf);
-        etoiles_.push_back({{x, y}, QColor(r, g, b)});
-    }
+    etoiles_.semer(hasard_, size());
     // Painting happens in the paint event; a field drawn here waits for it. Drawn by the paint
     // event itself, it is painted there and then: asking for another paint would scatter a new
     // field again and again, repainting the whole window without end.
@@ -426,16 +321,9 @@ void TfrmLunespiral::paintEvent(QPaintEvent* e) {
     if (!etoilesAPeindre_) DessinerEtoiles();
     etoilesAPeindre_ = false;
     QPainter p(this);
-    const QRect zone = e->rect();
-    p.fillRect(zone, palette().color(QPalette::Window));
-    // Only the stars of the area being painted, each a one-pixel fill: the same pixels as a
-    // point drawn with a pen, without the pen's cost at every star.
-    for (const Etoile& etoile : etoiles_)
-        if (zone.contains(etoile.position)) // a star at x = width or y = height falls just outside
-            p.fillRect(QRect(etoile.position, QSize(1, 1)), etoile.couleur);
+    p.fillRect(e->rect(), palette().color(QPalette::Window));
+    etoiles_.peindre(p, e->rect());
 }
-
-void TfrmLunespiral::AfficherInfo(const QString& texte) { panelInformations_->setText(texte); }
 
 // ---------------------------------------------------------------------------------------------
 // Languages.
@@ -449,7 +337,7 @@ void TfrmLunespiral::AppliquerLangue(const Chaines& chaines) {
 
 void TfrmLunespiral::AppliquerLegendes() {
     if (chaines_.langue == langueAucune) return;
-    appliquerLegendes(this, designBarre, chaines_);
+    barre_->appliquerLegendes(chaines_);
     appliquerLegendes(this, designChoix, chaines_);
     for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
                            static_cast<VueResultat*>(vueBohemiens_)})
@@ -482,26 +370,8 @@ void TfrmLunespiral::timerDebutTimer() {
     // 3.
     setWindowTitle(titreProgramme);
     // 4.
-    AfficherMosaique();
-    // The help glyph, drawn for the button's scaled size.
-    auto* aide = controle<QToolButton>("TSBAide");
-    if (aide->icon().isNull()) {
-        const int cote = coteGlypheAide(aide);
-        QIcon glyphe;
-        glyphe.addPixmap(images_.image(QStringLiteral("aide"), {cote, cote}, devicePixelRatioF()), QIcon::Normal);
-        glyphe.addPixmap(images_.image(QStringLiteral("aideGrise"), {cote, cote}, devicePixelRatioF()), QIcon::Disabled);
-        aide->setIcon(glyphe);
-        aide->setIconSize({cote, cote});
-    }
-    // The design's face is narrower than the one standing in for it: a date that would be cut
-    // is written a little smaller instead. Measured here, not at creation, which comes before
-    // the splash's first paint and would load the font for nothing.
-    auto* date = controle<Panneau>("panelDate");
-    QFont police = date->font();
-    while (police.pixelSize() > 8 &&
-           QFontMetrics(police).horizontalAdvance(date->text()) > date->contentsRect().width() - 2)
-        police.setPixelSize(police.pixelSize() - 1);
-    date->setFont(police);
+    mosaique_.afficher(hasard_, images_);
+    barre_->montrer();
     // 5. Without a window manager maximising does not resize: take the screen's size first.
     if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
     showMaximized();
@@ -560,27 +430,17 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     // 1. and 2.
     CalculerPositions();
     panelSelectionTirage_->hide();
-    for (int i = 1; i <= 10; ++i)
-        for (int j = 1; j <= 5; ++j) mosaique_[i][j]->hide();
+    mosaique_.cacher();
 
     // 3. The whole reading is drawn and composed now; picking only reveals it.
     etat_.choisirTirage(type, hasard_, textes_);
     if (type == TypeTirage::EnCroix) vueCroix_->choisie();
 
-    // 4. The deck, where the view of the spread wants it.
-    for (int d = 1; d <= nbArcanes; ++d) plateau_.cartesTalon[d]->move(vue(type).placeDuTalon(d));
+    // 4. and 6. The deck, face down where the view of the spread wants it.
+    talon_->presenter(vue(type), chaines_);
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
-    AfficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
-    panelInformations_->setToolTip(QString());
-    // 6.
-    for (int d = 1; d <= nbArcanes; ++d) {
-        ImageControle* c = plateau_.cartesTalon[d];
-        c->setImage(QStringLiteral("picFond"));
-        c->setFocusPolicy(Qt::TabFocus);
-        c->setAccessibleName(chaines_.texte(Cle::carteFaceCachee).arg(d));
-        c->show();
-    }
+    barre_->afficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
 }
 
 void TfrmLunespiral::AppelCliqueMain(int d) {
@@ -592,40 +452,17 @@ void TfrmLunespiral::AppelCliqueMain(int d) {
     case EtatTirage::Effet::ChoixHorizon: vue(type).choisir(clic.emplacement); return;
     case EtatTirage::Effet::CartePosee: break;
     }
-    poserCarte(d, clic.emplacement, clic.carte, vue(type).position(clic.emplacement));
+    const QPoint position = vue(type).position(clic.emplacement);
+    talon_->poser(d, clic.emplacement, clic.carte, position, type == TypeTirage::EnCroix, chaines_);
+    vue(type).cartePosee(clic.emplacement, position);
     if (clic.termine) terminerTirage();
-}
-
-void TfrmLunespiral::poserCarte(int d, int n, int carte, QPoint position) {
-    const TypeTirage type = etat_.typeTirage();
-    ImageControle* c = plateau_.cartesTalon[d];
-    // 3.
-    c->hide();
-    c->move(position);
-    c->setImage(imageFace(carte));
-    c->show();
-    if (type == TypeTirage::EnCroix) {
-        c->setCursor(Qt::ArrowCursor);
-        c->setFocusPolicy(Qt::NoFocus); // a laid cross card does nothing more
-    }
-    // 4.
-    const QString nom = versQString(nomArcane(carte, langueDesNoms()));
-    c->setToolTip(chaines_.motArcane + QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
-    c->setAccessibleName(c->toolTip());
-    // 5.
-    vue(type).cartePosee(n, position);
-    Panneau* etiquette = plateau_.etiquettesNoms[n];
-    etiquette->setText(nom);
-    etiquette->move(position);
-    etiquette->show();
 }
 
 void TfrmLunespiral::terminerTirage() {
     // The cards not picked leave the table; the view shows the result drawn by the reading state
     // as the last card was laid; the cross shows its lucky numbers at once, the others say
     // what to click.
-    for (int d = 1; d <= nbArcanes; ++d)
-        if (!etat_.carteRetournee(d)) plateau_.cartesTalon[d]->hide();
+    talon_->retirerNonPosees(etat_);
     vue(etat_.typeTirage()).terminer();
     sbNumeros_->show();
     sbNumeros_->setChecked(etat_.numerosAffiches());
@@ -638,33 +475,20 @@ void TfrmLunespiral::panelNouveauTirageClick() {
     if (!BoiteMessage::question(this, chaines_.msgAbandon)) return;
     effacerResultats();
     panelSelectionTirage_->show();
-    AfficherMosaique();
+    mosaique_.afficher(hasard_, images_);
 }
 
 void TfrmLunespiral::effacerResultats() {
     etat_.cacherNumerosChance();
     // 1.
-    AfficherInfo(QString());
-    panelInformations_->setToolTip(QString());
+    barre_->afficherInfo(QString());
     // 2.
     sbNumeros_->hide();
     sbNumeros_->setChecked(false);
     // 3.
     panelSelectionTirage_->hide();
-    // 4.
-    for (int d = 1; d <= nbArcanes; ++d) {
-        ImageControle* c = plateau_.cartesTalon[d];
-        c->hide();
-        c->setCursor(Qt::PointingHandCursor);
-        c->setToolTip(QString());
-        c->setAccessibleName(QString());
-        c->setFocusPolicy(Qt::NoFocus);
-    }
-    // 5.
-    for (int k = 1; k <= nbMaisons; ++k) {
-        plateau_.etiquettesNoms[k]->hide();
-        plateau_.etiquettesNoms[k]->setCouleur(QColor(192, 192, 192));
-    }
+    // 4. and 5.
+    talon_->ranger();
     // 6.
     for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
                            static_cast<VueResultat*>(vueBohemiens_)})
@@ -692,22 +516,7 @@ void TfrmLunespiral::montrerNumerosChance() {
     SBNumerosDeLaChanceClick();
 }
 
-void TfrmLunespiral::afficherNumerosChance() {
-    if (etat_.numerosAffiches()) {
-        AfficherInfo(QString::fromStdString(etat_.texteNumerosChance()));
-        // The field's own hint: on the bar, Qt would show it over the date and "Nouveau
-        // tirage" too, which have none of their own.
-        panelInformations_->setToolTip(versQString(etat_.descriptionNumerosChance(chaines_.langue)));
-        return;
-    }
-    switch (etat_.typeTirage()) {
-    case TypeTirage::EnCroix: AfficherInfo(QString()); break;
-    case TypeTirage::DixMaisons: AfficherInfo(chaines_.msgCliquezMaison); break;
-    case TypeTirage::Bohemiens: AfficherInfo(chaines_.msgCliquezCarte); break;
-    case TypeTirage::Aucun: break;
-    }
-    panelInformations_->setToolTip(QString());
-}
+void TfrmLunespiral::afficherNumerosChance() { barre_->afficherNumeros(etat_, chaines_); }
 
 void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {
     setEnabled(false);
@@ -720,9 +529,7 @@ void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {
 void TfrmLunespiral::copierLecture() {
     // The reading on screen only: nothing while the spread chooser is up.
     if (panelSelectionTirage_->isVisible() || etat_.typeTirage() == TypeTirage::Aucun) return;
-    bool lectureAffichee = false;
-    for (int d = 1; d <= nbArcanes; ++d) lectureAffichee = lectureAffichee || plateau_.cartesTalon[d]->isVisible();
-    if (!lectureAffichee) return;
+    if (!talon_->surLaTable()) return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(texteDeLaLecture(etat_, langueDesNoms(), 72)));
 }
 

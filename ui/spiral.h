@@ -5,10 +5,12 @@
 // shown by a view of its own (VueCroix, VueMaisons, VueBohemiens). It shows the reading state
 // it is handed and changes it only through the state's transitions.
 
+#include "ChampEtoiles.h"
 #include "Chaines.h"
 #include "Collaborateurs.h"
 #include "Echelle.h"
 #include "EtatTirage.h"
+#include "Mosaique.h"
 #include "VueResultat.h"
 
 #include <QColor>
@@ -22,6 +24,8 @@
 
 namespace lunespiral {
 
+class BarreInfo;
+class Talon;
 class Memo;
 class VueCroix;
 class VueMaisons;
@@ -75,11 +79,9 @@ private:
 
     // Layout.
     void CalculerPositions();
-    void AfficherMosaique();
     void DessinerEtoiles();
-    void AfficherInfo(const QString& texte);
     void AppliquerLegendes();
-    int nbEtoiles() const { return static_cast<int>(etoiles_.size()); }
+    int nbEtoiles() const { return etoiles_.nombre(); }
 
     // Start-up and the bottom bar.
     void timerDebutTimer();
@@ -91,7 +93,6 @@ private:
     // The reading flow.
     void CommencerTirage(TypeTirage type);
     void AppelCliqueMain(int d);
-    void poserCarte(int d, int n, int carte, QPoint position);
     void terminerTirage();
     void panelNouveauTirageClick();
     void effacerResultats();
@@ -112,11 +113,6 @@ private:
         return findChild<T*>(QString::fromLatin1(nom));
     }
 
-    struct Etoile {
-        QPoint position;
-        QColor couleur;
-    };
-
     EtatTirage& etat_;
     Hasard& hasard_;
     Textes& textes_;
@@ -126,24 +122,20 @@ private:
 
     Echelle echelle_;
     Plateau plateau_;
-    int hauteurPanelInfo_ = 0;
     int hauteurPhraseGlobale_ = 0;
+    BarreInfo* barre_ = nullptr;
+    Talon* talon_ = nullptr;
     VueCroix* vueCroix_ = nullptr;
     VueMaisons* vueMaisons_ = nullptr;
     VueBohemiens* vueBohemiens_ = nullptr;
 
-    Tab<Tab<ImageControle*, 5>, 10> mosaique_{};
-
-    std::vector<Etoile> etoiles_;
+    Mosaique mosaique_;
+    ChampEtoiles etoiles_;
     bool etoilesAPeindre_ = false; // a field drawn by a completion, waiting for its paint
 
     QTimer* timerDebut_ = nullptr;
     bool creationTerminee_ = false;
     QToolButton* sbNumeros_ = nullptr;
-    QToolButton* sbConfiguration_ = nullptr;
-    Panneau* panelInfo_ = nullptr;
-    Panneau* panelInformations_ = nullptr;
-    Panneau* panelNouveauTirage_ = nullptr;
     Panneau* panelSelectionTirage_ = nullptr;
     Panneau* panelPhraseGlobale_ = nullptr;
 };
