@@ -72,10 +72,19 @@ class TestSpiral : public QObject {
         return d;
     }
 
+    // Back to the spread chooser, answering Yes to the question; nothing to do when it is up.
     void nouveauTirage() {
+        if (c<Panneau>("panelSelectionTirage")->isVisible()) return;
         BoiteMessage::reponsesSuivantes({true});
         cliquerNouveauTirage(f_);
         QVERIFY(c<Panneau>("panelSelectionTirage")->isVisible());
+    }
+
+    // A whole spread chosen and laid, the deck cards picked from the left.
+    void lireEnEntier(const char* image) {
+        nouveauTirage();
+        choisirTirage(f_, image);
+        for (int d = 1; !etat_.tirageTermine(); ++d) cliquerCarte(f_, d);
     }
 
     // Picks the whole spread in a shuffled order and checks each pick as it is laid.
@@ -119,6 +128,13 @@ private slots:
         f_->fermerProgramme = [this] { ++fermetures_; };
         QVERIFY(!f_->isVisible());
         QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
+    }
+
+    // Each test starts from the spread chooser (once the window is up), with no box waiting.
+    void init() { boites_.clear(); }
+    void cleanup() {
+        BoiteMessage::reponsesSuivantes({});
+        if (f_->isVisible()) nouveauTirage();
     }
 
     void cleanupTestCase() {
@@ -416,6 +432,7 @@ private slots:
     }
 
     void abandonEtReprise() {
+        lireEnEntier("imageTirageEnCroix");
         // No: the reading stays as it is.
         BoiteMessage::reponsesSuivantes({false});
         boites_.clear();
@@ -534,6 +551,7 @@ private slots:
     }
 
     void lesTextesNeGardentNiCurseurNiSelection() {
+        lireEnEntier("imageTirageBohemiens");
         Memo* m = c<Memo>("panelCentralBohemien");
         QTest::mouseClick(m->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(!m->hasFocus());
