@@ -9,11 +9,11 @@ PREFIX     ?= /usr/local
 # Everything building, running and testing needs on Debian 12.
 PAQUETS := cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev \
            xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core \
-           desktop-file-utils appstream groff-base dpkg-dev file
+           desktop-file-utils appstream groff-base dpkg-dev file lintian
 
 CMAKE_OPTIONS ?=
 
-.PHONY: all deps build run test test-asan bench install package clean
+.PHONY: all deps build run test test-asan bench install package paquet-seul clean
 
 all: build
 
@@ -48,10 +48,15 @@ run: build
 
 # Tests build with every warning an error (LUNESPIRAL_WERROR); a plain build does not, so that a
 # compiler's false alarm never stops someone building the program.
+# Where lintian is installed, the Debian package must pass it without an error or a warning.
 test: deps $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD) -DLUNESPIRAL_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if command -v lintian >/dev/null 2>&1; then \
+	    $(MAKE) --no-print-directory paquet-seul && \
+	    echo "== lintian" && lintian --fail-on error,warning $(BUILD)/lunespiral_*.deb && echo "lintian: clean"; \
+	else echo "lintian is not installed: the package is not checked"; fi
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer. Qt and fontconfig are not
 # instrumented and keep a few allocations until exit; the suppressions file names those by
@@ -78,8 +83,11 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package of the same tree, under /usr, written into $(BUILD).
-package: build
-	cd $(BUILD) && cpack -G DEB
+package: build paquet-seul
+
+paquet-seul:
+	rm -f $(BUILD)/lunespiral_*.deb
+	cd $(BUILD) && cpack -G DEB >/dev/null
 	@ls -1 $(BUILD)/*.deb
 
 clean:
