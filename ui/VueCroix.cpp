@@ -97,7 +97,9 @@ void VueCroix::calculerPositions() {
 
 void VueCroix::choisie() {
     textesEnAttente_ = true;
-    QTimer::singleShot(0, this, [this] { poserTextes(); });
+    // A timer, not a queued call: Qt posts a paint at low priority, so a call queued now would
+    // run before the choice is painted.
+    QTimer::singleShot(1, this, [this] { poserTextes(); });
 }
 
 void VueCroix::poserTextes() {

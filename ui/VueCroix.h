@@ -20,10 +20,9 @@ public:
     void effacer() override;
     void appliquerLegendes() override;
 
-    // A cross was chosen: its texts go into their boxes, still hidden, on the next turn of the
-    // event loop, after the choice has been painted (its paint is already queued): laying them
-    // out at once would take half the time of the choice. A completion that comes sooner (only
-    // a program picks five cards so fast) lays them itself.
+    // A cross was chosen: its texts go into their boxes, still hidden, once the choice has been
+    // painted: laying them out at once would take half the time of the choice. A completion
+    // that comes sooner (only a program picks five cards so fast) lays them itself.
     void choisie();
 
 private:

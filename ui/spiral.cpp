@@ -434,13 +434,13 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
 
     // 3. The whole reading is drawn and composed now; picking only reveals it.
     etat_.choisirTirage(type, hasard_, textes_);
-    if (type == TypeTirage::EnCroix) vueCroix_->choisie();
 
     // 4. and 6. The deck, face down where the view of the spread wants it.
     talon_->presenter(vue(type), chaines_);
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
     barre_->afficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
+    if (type == TypeTirage::EnCroix) vueCroix_->choisie();
 }
 
 void TfrmLunespiral::AppelCliqueMain(int d) {
