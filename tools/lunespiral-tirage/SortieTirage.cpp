@@ -14,12 +14,8 @@ namespace lunespiral {
 
 namespace {
 
-bool enFrancais(int langue) { return langue == langueFrancais; }
-
-std::string utf8(const std::string& octets) { return cp1252VersUtf8(octets); }
-
 std::string elementJson(int v) { return std::to_string(v); }
-std::string elementJson(const std::string& cp1252) { return chaineJson(utf8(cp1252)); }
+std::string elementJson(const std::string& cp1252) { return chaineJson(cp1252VersUtf8(cp1252)); }
 
 template <typename T>
 std::string listeJson(const T& valeurs) {
@@ -143,14 +139,14 @@ std::string lectureJson(const EtatTirage& etat, std::uint32_t graine, int langue
 }
 
 std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langue, int largeur) {
-    const bool fr = enFrancais(langue);
+    const bool fr = langue == langueFrancais;
     std::ostringstream s;
     s << texteDeLaLecture(etat, langue, largeur) << "\n";
     if (etat.typeTirage() == TypeTirage::DixMaisons)
         s << (fr ? "Maison montrée d'abord : " : "House shown first: ") << etat.tirageMaisons().maisonCourante << "\n";
     if (etat.typeTirage() == TypeTirage::Bohemiens)
         s << (fr ? "Horizon montré d'abord : " : "Horizon shown first: ")
-          << utf8(nomHorizon(etat.tirageBohemiens().horizonCourant, langue)) << "\n";
+          << cp1252VersUtf8(nomHorizon(etat.tirageBohemiens().horizonCourant, langue)) << "\n";
     s << (fr ? "Graine : " : "Seed: ") << graine << "\n";
     return echapperControles(s.str());
 }
@@ -162,7 +158,7 @@ std::string chanceJson(const std::vector<int>& numeros, const std::string& descr
 }
 
 std::string chanceTexte(const std::vector<int>& numeros, const std::string& description) {
-    return echapperControles(utf8(description)) + "\n" + texteNumerosChance(numeros) + "\n";
+    return echapperControles(cp1252VersUtf8(description)) + "\n" + texteNumerosChance(numeros) + "\n";
 }
 
 } // namespace lunespiral
