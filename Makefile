@@ -9,11 +9,11 @@ PREFIX     ?= /usr/local
 # Everything building, running and testing needs on Debian 12.
 PAQUETS := cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev \
            xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core \
-           desktop-file-utils appstream groff-base dpkg-dev file lintian
+           desktop-file-utils appstream groff-base dpkg-dev file lintian clang-format
 
 CMAKE_OPTIONS ?=
 
-.PHONY: all deps build run test test-asan bench install package paquet-seul clean
+.PHONY: all deps build run test test-asan bench install package paquet-seul clean format format-check
 
 all: build
 
@@ -92,6 +92,16 @@ paquet-seul:
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+
+# Our C++ sources, laid out by the committed .clang-format; format-check fails on any file that
+# is not (CI runs it first).
+SOURCES_CPP = $(shell git ls-files -- $(foreach d,engine ui app tools tests bench fuzz packaging,'$(d)/*.cpp' '$(d)/*.h'))
+
+format:
+	clang-format -i $(SOURCES_CPP)
+
+format-check:
+	@clang-format --dry-run --Werror $(SOURCES_CPP) && echo "format-check: $(words $(SOURCES_CPP)) files formatted"
 
 # Fuzzing: the data-file loader, the settings store, the command line of lunespiral-tirage and
 # the help viewer's look at a help file, each for FUZZ_SECONDS, with libFuzzer (clang),

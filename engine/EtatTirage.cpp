@@ -13,10 +13,17 @@ void EtatTirage::commencer(TypeTirage type) {
     numeros_.clear();
     carteRetournee_.remplir(false);
     switch (type) {
-    case TypeTirage::EnCroix: croixTerminee_ = false; break;
-    case TypeTirage::DixMaisons: maisonsTerminees_ = false; break;
-    case TypeTirage::Bohemiens: bohemiensTermines_ = false; break;
-    case TypeTirage::Aucun: throw ErreurEtendue();
+    case TypeTirage::EnCroix:
+        croixTerminee_ = false;
+        break;
+    case TypeTirage::DixMaisons:
+        maisonsTerminees_ = false;
+        break;
+    case TypeTirage::Bohemiens:
+        bohemiensTermines_ = false;
+        break;
+    case TypeTirage::Aucun:
+        throw ErreurEtendue();
     }
 }
 
@@ -32,29 +39,47 @@ void EtatTirage::choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const
         throw ErreurEtendue();
     commencer(type);
     switch (type) {
-    case TypeTirage::EnCroix: tirageCroix_ = tirerCroixDepuis(hasard, cartesImposees); break;
-    case TypeTirage::DixMaisons: tirageMaisons_ = tirerMaisonsDepuis(hasard, cartesImposees); break;
-    case TypeTirage::Bohemiens: tirageBohemiens_ = tirerBohemiensDepuis(hasard, cartesImposees); break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        tirageCroix_ = tirerCroixDepuis(hasard, cartesImposees);
+        break;
+    case TypeTirage::DixMaisons:
+        tirageMaisons_ = tirerMaisonsDepuis(hasard, cartesImposees);
+        break;
+    case TypeTirage::Bohemiens:
+        tirageBohemiens_ = tirerBohemiensDepuis(hasard, cartesImposees);
+        break;
+    case TypeTirage::Aucun:
+        break;
     }
     composer(textes);
 }
 
 void EtatTirage::composer(const Textes& textes) {
     switch (typeTirage_) {
-    case TypeTirage::EnCroix: textes.composerCroix(tirageCroix_, textesCroix_); break;
-    case TypeTirage::DixMaisons: textes.composerMaisons(tirageMaisons_, textesMaisons_); break;
-    case TypeTirage::Bohemiens: textes.composerBohemiens(tirageBohemiens_, textesHorizons_); break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        textes.composerCroix(tirageCroix_, textesCroix_);
+        break;
+    case TypeTirage::DixMaisons:
+        textes.composerMaisons(tirageMaisons_, textesMaisons_);
+        break;
+    case TypeTirage::Bohemiens:
+        textes.composerBohemiens(tirageBohemiens_, textesHorizons_);
+        break;
+    case TypeTirage::Aucun:
+        break;
     }
 }
 
 bool EtatTirage::termine(TypeTirage type) const {
     switch (type) {
-    case TypeTirage::EnCroix: return croixTerminee_;
-    case TypeTirage::DixMaisons: return maisonsTerminees_;
-    case TypeTirage::Bohemiens: return bohemiensTermines_;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return croixTerminee_;
+    case TypeTirage::DixMaisons:
+        return maisonsTerminees_;
+    case TypeTirage::Bohemiens:
+        return bohemiensTermines_;
+    case TypeTirage::Aucun:
+        break;
     }
     return false;
 }
@@ -67,10 +92,14 @@ int EtatTirage::emplacementDeCarte(TypeTirage type, int d) const {
 
 int EtatTirage::carteDeLEmplacement(int n) const {
     switch (typeTirage_) {
-    case TypeTirage::EnCroix: return tirageCroix_.cartes[n];
-    case TypeTirage::DixMaisons: return tirageMaisons_.cartes[n];
-    case TypeTirage::Bohemiens: return tirageBohemiens_.cartes[n];
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return tirageCroix_.cartes[n];
+    case TypeTirage::DixMaisons:
+        return tirageMaisons_.cartes[n];
+    case TypeTirage::Bohemiens:
+        return tirageBohemiens_.cartes[n];
+    case TypeTirage::Aucun:
+        break;
     }
     throw ErreurEtendue();
 }
@@ -127,7 +156,8 @@ void EtatTirage::terminer(Hasard& hasard, const OptionsChance& options) {
         bohemiensTermines_ = true;
         tirageBohemiens_.horizonCourant = tirerHorizonCourant(hasard);
         break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::Aucun:
+        break;
     }
 }
 
@@ -147,14 +177,19 @@ void EtatTirage::montrerNumerosChance(Hasard& hasard, const OptionsChance& optio
     optionsNumeros_ = options;
 }
 
-void EtatTirage::cacherNumerosChance() { numeros_.clear(); }
+void EtatTirage::cacherNumerosChance() {
+    numeros_.clear();
+}
 
-std::string EtatTirage::texteNumerosChance() const { return lunespiral::texteNumerosChance(numeros_); }
+std::string EtatTirage::texteNumerosChance() const {
+    return lunespiral::texteNumerosChance(numeros_);
+}
 
 std::string EtatTirage::descriptionNumerosChance(int langue) const {
     if (numeros_.empty()) return {};
     return lunespiral::descriptionNumerosChance(langue, optionsNumeros_.optionNbNumerosDeLaChance,
-                                                optionsNumeros_.optionMinRange, optionsNumeros_.optionMaxRange);
+                                                optionsNumeros_.optionMinRange,
+                                                optionsNumeros_.optionMaxRange);
 }
 
 std::vector<int> EtatTirage::cartesDuTirageCourant() const {

@@ -20,15 +20,15 @@ class EtatTirage {
 public:
     // What a click on deck card d did.
     enum class Effet {
-        Rien,          // an already picked card, any card of a complete cross, a card not laid
-        CartePosee,    // the next card of the draw was laid (perhaps the last one)
-        ChoixMaison,   // houses complete: the house of that card is now shown
-        ChoixHorizon,  // bohemian spread complete: the horizon of that card is now shown
+        Rien,         // an already picked card, any card of a complete cross, a card not laid
+        CartePosee,   // the next card of the draw was laid (perhaps the last one)
+        ChoixMaison,  // houses complete: the house of that card is now shown
+        ChoixHorizon, // bohemian spread complete: the horizon of that card is now shown
     };
     struct Clic {
         Effet effet = Effet::Rien;
-        int emplacement = 0; // the slot laid (1..10), or the house or horizon chosen
-        int carte = 0;       // the card number shown there
+        int emplacement = 0;  // the slot laid (1..10), or the house or horizon chosen
+        int carte = 0;        // the card number shown there
         bool termine = false; // this click completed the spread
     };
 

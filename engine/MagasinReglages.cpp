@@ -36,7 +36,9 @@ std::optional<QString> dossierDeConfiguration() {
     return QDir::cleanPath(nom);
 }
 
-std::string guillemets(const QString& nom) { return "« " + nom.toStdString() + " »"; }
+std::string guillemets(const QString& nom) {
+    return "« " + nom.toStdString() + " »";
+}
 
 } // namespace
 
@@ -46,11 +48,12 @@ MagasinReglages::MagasinReglages(const QString& cleRegistre) : cleRegistre_(cleR
         ouvrir();
     } else {
         etat_ = Etat::PourLaSession;
-        avertissement_ = "Lunespiral ne trouve aucun dossier de configuration utilisable (HOME ou "
-                         "XDG_CONFIG_HOME doit désigner un chemin absolu) : les options ne vaudront que "
-                         "pour cette session.\n"
-                         "Lunespiral finds no usable configuration folder (HOME or XDG_CONFIG_HOME must "
-                         "name an absolute path): the options will hold for this session only.";
+        avertissement_ =
+            "Lunespiral ne trouve aucun dossier de configuration utilisable (HOME ou "
+            "XDG_CONFIG_HOME doit désigner un chemin absolu) : les options ne vaudront que "
+            "pour cette session.\n"
+            "Lunespiral finds no usable configuration folder (HOME or XDG_CONFIG_HOME must "
+            "name an absolute path): the options will hold for this session only.";
     }
 }
 
@@ -68,12 +71,14 @@ void MagasinReglages::ouvrir() {
         // A FIFO would hold the start for ever and a device flood it. It is left as it is: a
         // link to /dev/null is a known way of keeping a program from saving.
         etat_ = Etat::PourLaSession;
-        avertissement_ = "Le fichier de réglages « " + affiche +
-                         " » n'est pas un fichier ordinaire : il n'est ni lu ni modifié, et les options ne "
-                         "vaudront que pour cette session.\n"
-                         "The settings file \"" + affiche +
-                         "\" is not a regular file: it is neither read nor changed, and the options will "
-                         "hold for this session only.";
+        avertissement_ =
+            "Le fichier de réglages « " + affiche +
+            " » n'est pas un fichier ordinaire : il n'est ni lu ni modifié, et les options ne "
+            "vaudront que pour cette session.\n"
+            "The settings file \"" +
+            affiche +
+            "\" is not a regular file: it is neither read nor changed, and the options will "
+            "hold for this session only.";
         return;
     }
     if (nature.ordinaire) {
@@ -82,8 +87,9 @@ void MagasinReglages::ouvrir() {
         bool endommage = nature.taille > tailleMaxReglages;
         if (!endommage) {
             const auto contenu = lireFichierOrdinaire(chemin, tailleMaxReglages);
-            endommage = contenu && contientVariante(QByteArray(reinterpret_cast<const char*>(contenu->data()),
-                                                               static_cast<qsizetype>(contenu->size())));
+            endommage = contenu &&
+                        contientVariante(QByteArray(reinterpret_cast<const char*>(contenu->data()),
+                                                    static_cast<qsizetype>(contenu->size())));
         }
         if (endommage) {
             const QString ecarte = fichier_ + QStringLiteral(".endommage");
@@ -92,7 +98,8 @@ void MagasinReglages::ouvrir() {
                 etat_ = Etat::Refuse;
                 return;
             }
-            avertissement_ = "Le fichier de réglages « " + affiche + " » était endommagé : il est mis de côté sous « " +
+            avertissement_ = "Le fichier de réglages « " + affiche +
+                             " » était endommagé : il est mis de côté sous « " +
                              QFileInfo(ecarte).fileName().toStdString() + " ».";
         }
     }
@@ -103,7 +110,8 @@ std::optional<QByteArray> MagasinReglages::lire(const QString& nom) const {
     if (etat_ == Etat::PourLaSession) return std::nullopt;
     if (etat_ == Etat::Refuse)
         throw ErreurReglages("Réglage " + guillemets(nom) + " illisible : le fichier " +
-                             QFileInfo(fichier_).absoluteFilePath().toStdString() + " est endommagé.");
+                             QFileInfo(fichier_).absoluteFilePath().toStdString() +
+                             " est endommagé.");
     // The key path is the INI section, literally, backslashes and all.
     const QVariant valeur = reglages_->value(cleRegistre_ + '/' + nom);
     if (!valeur.isValid()) return std::nullopt;
@@ -143,7 +151,8 @@ void MagasinReglages::enregistrer(const QString& valeur) {
     }
     if (verrouille || reglages_->status() == QSettings::AccessError)
         throw ErreurReglages("Impossible d'enregistrer le réglage " + guillemets(valeur) + " : " +
-                             QFileInfo(fichier_).absoluteFilePath().toStdString() + " ne peut pas être écrit.");
+                             QFileInfo(fichier_).absoluteFilePath().toStdString() +
+                             " ne peut pas être écrit.");
 }
 
 } // namespace lunespiral

@@ -14,7 +14,8 @@
 namespace lunespiral {
 
 // The key path of the options in the store, as the program has always named it.
-inline const QString cleRegistreParDefaut = QStringLiteral("Software\\Ludicorium\\LUNESPIRAL 2000\\");
+inline const QString cleRegistreParDefaut =
+    QStringLiteral("Software\\Ludicorium\\LUNESPIRAL 2000\\");
 
 // The per-user settings store: one INI file, values kept as raw little-endian bytes under the
 // key path. Writes replace the file atomically. Without a proper file (no configuration
@@ -33,7 +34,8 @@ public:
     // Kept aside until enregistrer(): QSettings would otherwise write it when destroyed, even
     // after a refused save, and wait there for a lock that never goes.
     void ecrire(const QString& nom, const QByteArray& octets);
-    // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be written.
+    // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be
+    // written.
     void enregistrer(const QString& valeur);
 
     // Empty when there is no configuration directory.

@@ -24,9 +24,13 @@ const std::array<Reglage, 4> reglagesChance{{
 
 namespace {
 
-QString nomDe(const Reglage& r) { return QString::fromLatin1(r.nom); }
+QString nomDe(const Reglage& r) {
+    return QString::fromLatin1(r.nom);
+}
 
-std::string guillemets(const QString& nom) { return "« " + nom.toStdString() + " »"; }
+std::string guillemets(const QString& nom) {
+    return "« " + nom.toStdString() + " »";
+}
 
 QByteArray octets(const Reglage& r, const OptionsChance& o) {
     // Little-endian whatever the machine, as the store has always held them.
@@ -42,7 +46,8 @@ void lireValeur(const MagasinReglages& magasin, const Reglage& r, OptionsChance&
     const auto valeur = magasin.lire(nomDe(r));
     if (!valeur) return;
     if (valeur->size() > static_cast<qsizetype>(r.octets))
-        throw ErreurReglages("Réglage " + guillemets(nomDe(r)) + " illisible : " + std::to_string(valeur->size()) +
+        throw ErreurReglages("Réglage " + guillemets(nomDe(r)) +
+                             " illisible : " + std::to_string(valeur->size()) +
                              " octets au lieu de " + std::to_string(r.octets) + ".");
     auto v = static_cast<std::uint32_t>(r.lire(o));
     for (qsizetype i = 0; i < valeur->size(); ++i) {

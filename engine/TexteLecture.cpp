@@ -12,11 +12,17 @@ namespace lunespiral {
 
 namespace {
 
-bool enFrancais(int langue) { return langue == langueFrancais; }
+bool enFrancais(int langue) {
+    return langue == langueFrancais;
+}
 
-std::string utf8(const std::string& octets) { return cp1252VersUtf8(octets); }
+std::string utf8(const std::string& octets) {
+    return cp1252VersUtf8(octets);
+}
 
-std::string nom(int carte, int langue) { return utf8(nomArcane(carte, langue)); }
+std::string nom(int carte, int langue) {
+    return utf8(nomArcane(carte, langue));
+}
 
 std::size_t nbCaracteres(std::string_view texte) {
     return static_cast<std::size_t>(
@@ -54,13 +60,15 @@ void croixTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int l
         s << "  " << aligner(places[fr][i - 1], 11) << carteLue(t.cartes[i], langue) << "\n";
     if (!complet) return;
     const std::string psyche = fr ? "Psyché Globale" : "Psychical Energy";
-    s << "  " << aligner(places[fr][4], 11) << psyche << " - " << carteLue(t.cartes[5], langue) << "\n";
+    s << "  " << aligner(places[fr][4], 11) << psyche << " - " << carteLue(t.cartes[5], langue)
+      << "\n";
 
     static const char* domaines[2][4] = {{"Projects", "Love", "Health", "Relationships"},
                                          {"Projets", "Amour", "Santé", "Relations personnelles"}};
     auto cote = [&](const char* titre, int a, int b, const std::string& synthese,
                     const Tab<std::string, nbDomainesCroix>& textes) {
-        s << "\n" << titre << "   " << nom(a, langue) << " + " << nom(b, langue) << "\n\n"
+        s << "\n"
+          << titre << "   " << nom(a, langue) << " + " << nom(b, langue) << "\n\n"
           << paragraphe(synthese, langue, largeur);
         for (int d = 1; d <= nbDomainesCroix; ++d)
             s << "\n  " << domaines[fr][d - 1] << "\n" << paragraphe(textes[d], langue, largeur);
@@ -68,7 +76,8 @@ void croixTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int l
     cote("--- PRESENT ---", t.cartes[1], t.cartes[2], x.synthesePresent, x.domainesPresent);
     cote(fr ? "--- FUTUR ---" : "--- FUTURE ---", t.cartes[3], t.cartes[4], x.syntheseFutur,
          x.domainesFutur);
-    s << "\n" << psyche << "   " << nom(t.cartes[5], langue) << "\n\n"
+    s << "\n"
+      << psyche << "   " << nom(t.cartes[5], langue) << "\n\n"
       << paragraphe(x.phraseGlobale, langue, largeur);
 }
 
@@ -76,13 +85,15 @@ void croixTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int l
 // once the spread is complete.
 template <int N>
 void emplacementsTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur,
-                       const char* titre, const Tab<int, N>& cartes, const Tab<std::string, N>& textes,
-                       std::size_t largeurLibelle, std::string (*libelle)(int n, int langue)) {
+                       const char* titre, const Tab<int, N>& cartes,
+                       const Tab<std::string, N>& textes, std::size_t largeurLibelle,
+                       std::string (*libelle)(int n, int langue)) {
     const bool complet = etat.tirageTermine();
     s << titre << "\n";
     const int posees = complet ? N : etat.nbCartesPosees();
     for (int n = 1; n <= posees; ++n) {
-        s << "\n" << aligner(libelle(n, langue), largeurLibelle) << carteLue(cartes[n], langue) << "\n";
+        s << "\n"
+          << aligner(libelle(n, langue), largeurLibelle) << carteLue(cartes[n], langue) << "\n";
         if (complet) s << paragraphe(textes[n], langue, largeur);
     }
 }
@@ -92,7 +103,9 @@ std::string libelleMaison(int h, int langue) {
            utf8(nomMaison(h, langue));
 }
 
-std::string libelleHorizon(int n, int langue) { return utf8(nomHorizon(n, langue)); }
+std::string libelleHorizon(int n, int langue) {
+    return utf8(nomHorizon(n, langue));
+}
 
 } // namespace
 
@@ -130,19 +143,25 @@ std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur) {
     const bool fr = enFrancais(langue);
     std::ostringstream s;
     switch (etat.typeTirage()) {
-    case TypeTirage::EnCroix: croixTexte(s, etat, langue, largeur); break;
+    case TypeTirage::EnCroix:
+        croixTexte(s, etat, langue, largeur);
+        break;
     case TypeTirage::DixMaisons:
-        emplacementsTexte(s, etat, langue, largeur, fr ? "TIRAGE EN DIX MAISONS" : "DRAW OF TEN HOUSES",
+        emplacementsTexte(s, etat, langue, largeur,
+                          fr ? "TIRAGE EN DIX MAISONS" : "DRAW OF TEN HOUSES",
                           etat.tirageMaisons().cartes, etat.textesMaisons(), 28, libelleMaison);
         break;
     case TypeTirage::Bohemiens:
         emplacementsTexte(s, etat, langue, largeur, fr ? "TIRAGE DES BOHÉMIENS" : "BOHEMIAN DRAW",
                           etat.tirageBohemiens().cartes, etat.textesHorizons(), 15, libelleHorizon);
         break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::Aucun:
+        break;
     }
     if (etat.numerosAffiches())
-        s << "\n" << (fr ? "Numéros de la chance : " : "Lucky numbers: ") << etat.texteNumerosChance() << "\n";
+        s << "\n"
+          << (fr ? "Numéros de la chance : " : "Lucky numbers: ") << etat.texteNumerosChance()
+          << "\n";
     return s.str();
 }
 

@@ -6,10 +6,14 @@ namespace lunespiral {
 
 int nbCartesDuTirage(TypeTirage type) {
     switch (type) {
-    case TypeTirage::EnCroix: return 4;
-    case TypeTirage::DixMaisons: return nbMaisons;
-    case TypeTirage::Bohemiens: return nbHorizons;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return 4;
+    case TypeTirage::DixMaisons:
+        return nbMaisons;
+    case TypeTirage::Bohemiens:
+        return nbHorizons;
+    case TypeTirage::Aucun:
+        break;
     }
     return 0;
 }
@@ -117,8 +121,12 @@ TirageBohemiens TirerBohemiens(Hasard& hasard) {
     return tirerBohemiensDepuis(hasard);
 }
 
-int tirerMaisonCourante(Hasard& hasard) { return hasard.entre1Et(nbMaisons); }
+int tirerMaisonCourante(Hasard& hasard) {
+    return hasard.entre1Et(nbMaisons);
+}
 
-int tirerHorizonCourant(Hasard& hasard) { return hasard.entre1Et(nbHorizons); }
+int tirerHorizonCourant(Hasard& hasard) {
+    return hasard.entre1Et(nbHorizons);
+}
 
 } // namespace lunespiral

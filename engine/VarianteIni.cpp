@@ -17,7 +17,7 @@ bool contientVariante(const QByteArray& octets) {
             unsigned valeur = 0;
             while (i < octets.size()) {
                 const char h = octets[i];
-                const int v = h >= '0' && h <= '9'                ? h - '0'
+                const int v = h >= '0' && h <= '9'                 ? h - '0'
                               : base == 16 && h >= 'a' && h <= 'f' ? h - 'a' + 10
                               : base == 16 && h >= 'A' && h <= 'F' ? h - 'A' + 10
                                                                    : -1;

@@ -27,11 +27,14 @@ const Controle design[] = {
 };
 // clang-format on
 
-int coteGlypheAide(const QToolButton* aide) { return std::max(16, std::min(aide->width(), aide->height()) - 4); }
+int coteGlypheAide(const QToolButton* aide) {
+    return std::max(16, std::min(aide->width(), aide->height()) - 4);
+}
 
 } // namespace
 
-BarreInfo::BarreInfo(QWidget* fenetre, ServiceImages& images) : QObject(fenetre), fenetre_(fenetre), images_(images) {
+BarreInfo::BarreInfo(QWidget* fenetre, ServiceImages& images)
+    : QObject(fenetre), fenetre_(fenetre), images_(images) {
     setObjectName(QStringLiteral("barreInfo"));
 }
 
@@ -49,21 +52,27 @@ void BarreInfo::preparer() {
     // spells the month and overflows the panel) the ISO form.
     const QLocale ici = QLocale::system();
     fenetre_->findChild<Panneau*>(QStringLiteral("panelDate"))
-        ->setText(ici.language() == QLocale::C ? QDate::currentDate().toString(Qt::ISODate)
-                                               : ici.toString(QDate::currentDate(), QLocale::ShortFormat));
+        ->setText(ici.language() == QLocale::C
+                      ? QDate::currentDate().toString(Qt::ISODate)
+                      : ici.toString(QDate::currentDate(), QLocale::ShortFormat));
 
-    auto bouton = [this](const char* nom) { return fenetre_->findChild<QToolButton*>(QString::fromLatin1(nom)); };
+    auto bouton = [this](const char* nom) {
+        return fenetre_->findChild<QToolButton*>(QString::fromLatin1(nom));
+    };
     connect(bouton("TSBAide"), &QToolButton::clicked, this, &BarreInfo::aide);
     connect(bouton("TSBAbout"), &QToolButton::clicked, this, &BarreInfo::aPropos);
     connect(bouton("TSBIconify"), &QToolButton::clicked, this, &BarreInfo::iconifier);
     connect(bouton("TSBQuit"), &QToolButton::clicked, this, &BarreInfo::quitter);
     connect(numeros_, &QToolButton::clicked, this, &BarreInfo::numerosClique);
-    connect(bouton("SBConfigurationNumerosDeLaChance"), &QToolButton::clicked, this, &BarreInfo::options);
+    connect(bouton("SBConfigurationNumerosDeLaChance"), &QToolButton::clicked, this,
+            &BarreInfo::options);
     auto* nouveau = fenetre_->findChild<Panneau*>(QStringLiteral("panelNouveauTirage"));
     connect(nouveau, &Panneau::clique, this, &BarreInfo::nouveauTirage);
     // Pressed, "Nouveau tirage" looks pressed.
-    connect(nouveau, &Panneau::appuye, this, [nouveau] { nouveau->setBiseauExterieur(Panneau::Biseau::Enfonce); });
-    connect(nouveau, &Panneau::relache, this, [nouveau] { nouveau->setBiseauExterieur(Panneau::Biseau::Releve); });
+    connect(nouveau, &Panneau::appuye, this,
+            [nouveau] { nouveau->setBiseauExterieur(Panneau::Biseau::Enfonce); });
+    connect(nouveau, &Panneau::relache, this,
+            [nouveau] { nouveau->setBiseauExterieur(Panneau::Biseau::Releve); });
     connect(informations_, &Panneau::doubleClique, this, &BarreInfo::doubleClicInfo);
 }
 
@@ -81,7 +90,8 @@ void BarreInfo::montrer() {
         const qreal ratio = fenetre_->devicePixelRatioF();
         QIcon glyphe;
         glyphe.addPixmap(images_.image(QStringLiteral("aide"), {cote, cote}, ratio), QIcon::Normal);
-        glyphe.addPixmap(images_.image(QStringLiteral("aideGrise"), {cote, cote}, ratio), QIcon::Disabled);
+        glyphe.addPixmap(images_.image(QStringLiteral("aideGrise"), {cote, cote}, ratio),
+                         QIcon::Disabled);
         aide->setIcon(glyphe);
         aide->setIconSize({cote, cote});
     }
@@ -96,9 +106,13 @@ void BarreInfo::montrer() {
     date->setFont(police);
 }
 
-void BarreInfo::appliquerLegendes(const Chaines& chaines) { lunespiral::appliquerLegendes(fenetre_, design, chaines); }
+void BarreInfo::appliquerLegendes(const Chaines& chaines) {
+    lunespiral::appliquerLegendes(fenetre_, design, chaines);
+}
 
-void BarreInfo::placer() { barre_->setGeometry(0, fenetre_->height() - hauteur_, fenetre_->width(), hauteur_); }
+void BarreInfo::placer() {
+    barre_->setGeometry(0, fenetre_->height() - hauteur_, fenetre_->width(), hauteur_);
+}
 
 void BarreInfo::afficherInfo(const QString& texte) {
     informations_->setText(texte);
@@ -114,10 +128,18 @@ void BarreInfo::afficherNumeros(const EtatTirage& etat, const Chaines& chaines) 
         return;
     }
     switch (etat.typeTirage()) {
-    case TypeTirage::EnCroix: afficherInfo(QString()); break;
-    case TypeTirage::DixMaisons: afficherInfo(chaines.msgCliquezMaison); break;
-    case TypeTirage::Bohemiens: afficherInfo(chaines.msgCliquezCarte); break;
-    case TypeTirage::Aucun: informations_->setToolTip(QString()); break;
+    case TypeTirage::EnCroix:
+        afficherInfo(QString());
+        break;
+    case TypeTirage::DixMaisons:
+        afficherInfo(chaines.msgCliquezMaison);
+        break;
+    case TypeTirage::Bohemiens:
+        afficherInfo(chaines.msgCliquezCarte);
+        break;
+    case TypeTirage::Aucun:
+        informations_->setToolTip(QString());
+        break;
     }
 }
 

@@ -136,8 +136,8 @@ Chaines chainesDe(int langue) {
     c.titreNumerosChance = c.texte(Cle::titreNumerosChance);
     for (int h = 1; h <= nbMaisons; ++h) {
         c.nomsMaisons[h] = versQString(nomMaison(h, langue));
-        c.libellesMaisons[h] =
-            c.texte(Cle::motMaison) + QString::number(h) + QStringLiteral(" <--> ") + c.nomsMaisons[h];
+        c.libellesMaisons[h] = c.texte(Cle::motMaison) + QString::number(h) +
+                               QStringLiteral(" <--> ") + c.nomsMaisons[h];
     }
     return c;
 }

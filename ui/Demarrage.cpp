@@ -24,7 +24,8 @@ namespace {
 // follow one per turn.
 class PreparationApresPeinture : public QObject {
 public:
-    PreparationApresPeinture(QWidget* splash, TfrmLunespiral* principale) : QObject(splash), principale_(principale) {
+    PreparationApresPeinture(QWidget* splash, TfrmLunespiral* principale)
+        : QObject(splash), principale_(principale) {
         splash->installEventFilter(this);
     }
 
@@ -63,9 +64,10 @@ Fenetres demarrer() {
     Fenetres f;
     f.splash = frmSplash = new TfrmSplash;
     f.etat = new EtatTirage;
-    const Collaborateurs collaborateurs{*f.etat, Hasard::commun(), Textes::communs(), optionsChance(),
-                                        ServiceImages::instance()};
-    f.principale = frmLunespiral = new TfrmLunespiral(collaborateurs, nullptr, TfrmLunespiral::Creation::Differee);
+    const Collaborateurs collaborateurs{*f.etat, Hasard::commun(), Textes::communs(),
+                                        optionsChance(), ServiceImages::instance()};
+    f.principale = frmLunespiral =
+        new TfrmLunespiral(collaborateurs, nullptr, TfrmLunespiral::Creation::Differee);
     f.dialogue = frmConfigurationChance = new TfrmConfigurationChance;
 
     new PreparationApresPeinture(f.splash, f.principale);
@@ -82,7 +84,8 @@ Fenetres demarrer() {
     principale->ouvrirAPropos = [splash] { splash->montrerAPropos(); };
     principale->ouvrirOptions = [dialogue] { dialogue->ouvrir(); };
     principale->fermerProgramme = [splash] { splash->close(); };
-    QObject::connect(splash, &TfrmSplash::ferme, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(splash, &TfrmSplash::ferme, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     return f;
 }
 

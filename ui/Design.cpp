@@ -11,7 +11,9 @@
 
 namespace lunespiral {
 
-QColor couleurDesign(int rrggbb) { return QColor::fromRgb(static_cast<QRgb>(rrggbb)); }
+QColor couleurDesign(int rrggbb) {
+    return QColor::fromRgb(static_cast<QRgb>(rrggbb));
+}
 
 void peindreFond(QWidget* w, int rrggbb) {
     QPalette p = w->palette();
@@ -65,7 +67,8 @@ QWidget* nouveauControle(const Controle& c, QWidget* parent) {
         b->setAutoDefault(true);
         return b;
     }
-    case Genre::Cadre: return new QGroupBox(parent);
+    case Genre::Cadre:
+        return new QGroupBox(parent);
     case Genre::Etiquette: {
         auto* e = new QLabel(texte, parent);
         e->setWordWrap(c.taille == Taille::Paragraphe);
@@ -87,27 +90,34 @@ QWidget* nouveauControle(const Controle& c, QWidget* parent) {
 
 void construireControles(QWidget* fenetre, std::span<const Controle> design) {
     for (const Controle& c : design) {
-        QWidget* parent = *c.parent ? fenetre->findChild<QWidget*>(QString::fromLatin1(c.parent)) : fenetre;
+        QWidget* parent =
+            *c.parent ? fenetre->findChild<QWidget*>(QString::fromLatin1(c.parent)) : fenetre;
         QWidget* w = nouveauControle(c, parent);
         w->setObjectName(QString::fromLatin1(c.nom));
         w->setGeometry(c.geometrie.x, c.geometrie.y, c.geometrie.largeur, c.geometrie.hauteur);
-        if (c.police.pixels > 0) w->setFont(policeDesign(c.police.famille, c.police.pixels, c.police.gras));
-        if (c.fond >= 0 && (c.genre != Genre::Panneau && c.genre != Genre::Memo)) peindreFond(w, c.fond);
+        if (c.police.pixels > 0)
+            w->setFont(policeDesign(c.police.famille, c.police.pixels, c.police.gras));
+        if (c.fond >= 0 && (c.genre != Genre::Panneau && c.genre != Genre::Memo))
+            peindreFond(w, c.fond);
         w->setCursor(c.curseur);
         if (c.focus) w->setFocusPolicy(*c.focus);
         w->setVisible(c.visible);
     }
 }
 
-void appliquerLegendes(const QWidget* fenetre, std::span<const Controle> design, const Chaines& chaines) {
+void appliquerLegendes(const QWidget* fenetre, std::span<const Controle> design,
+                       const Chaines& chaines) {
     for (const Controle& c : design) {
         if (!c.legende && !c.bulle) continue;
         auto* w = fenetre->findChild<QWidget*>(QString::fromLatin1(c.nom));
         if (c.legende) {
             const QString texte = chaines.texte(*c.legende);
-            if (auto* p = qobject_cast<Panneau*>(w)) p->setText(texte);
-            else if (auto* e = qobject_cast<QLabel*>(w)) e->setText(texte);
-            else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(texte);
+            if (auto* p = qobject_cast<Panneau*>(w))
+                p->setText(texte);
+            else if (auto* e = qobject_cast<QLabel*>(w))
+                e->setText(texte);
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                b->setText(texte);
         }
         if (c.bulle) {
             w->setToolTip(chaines.texte(*c.bulle));

@@ -49,9 +49,9 @@ struct Controle {
     bool visible = true;
     Qt::CursorShape curseur = Qt::ArrowCursor;
     std::optional<Qt::FocusPolicy> focus = {}; // none: the control's own
-    const char* texte = "";          // a fixed caption, or the picture's name of an image
-    std::optional<Cle> legende = {}; // a caption in the language of the run
-    std::optional<Cle> bulle = {};   // a hint in the language of the run; names a button too
+    const char* texte = "";                    // a fixed caption, or the picture's name of an image
+    std::optional<Cle> legende = {};           // a caption in the language of the run
+    std::optional<Cle> bulle = {}; // a hint in the language of the run; names a button too
     // Panels.
     Panneau::Biseau exterieur = Panneau::Biseau::Releve;
     Panneau::Biseau interieur = Panneau::Biseau::Aucun;
@@ -73,6 +73,7 @@ void peindreFond(QWidget* w, int rrggbb);
 // Makes the controls of `design` inside `fenetre`, in order.
 void construireControles(QWidget* fenetre, std::span<const Controle> design);
 // Sets the captions and hints of `design` that follow the language.
-void appliquerLegendes(const QWidget* fenetre, std::span<const Controle> design, const Chaines& chaines);
+void appliquerLegendes(const QWidget* fenetre, std::span<const Controle> design,
+                       const Chaines& chaines);
 
 } // namespace lunespiral

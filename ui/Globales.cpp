@@ -6,8 +6,12 @@
 
 namespace lunespiral {
 
-int arrondi(double v) { return static_cast<int>(std::nearbyint(v)); } // FE_TONEAREST: halves to even
+int arrondi(double v) {
+    return static_cast<int>(std::nearbyint(v));
+} // FE_TONEAREST: halves to even
 
-QString versQString(const std::string& cp1252) { return QString::fromStdString(cp1252VersUtf8(cp1252)); }
+QString versQString(const std::string& cp1252) {
+    return QString::fromStdString(cp1252VersUtf8(cp1252));
+}
 
 } // namespace lunespiral

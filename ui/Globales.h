@@ -9,8 +9,8 @@
 
 namespace lunespiral {
 
-inline double echelleX = 0; // screen width / 800
-inline double echelleY = 0; // screen height / 600
+inline double echelleX = 0;         // screen width / 800
+inline double echelleY = 0;         // screen height / 600
 inline QString repertoireProgramme; // ends with a separator
 inline QString titreProgramme;      // "LUNESPIRAL 2000"
 inline QString cleRegistre;         // "Software\Ludicorium\LUNESPIRAL 2000\"

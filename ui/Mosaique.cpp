@@ -30,7 +30,8 @@ void Mosaique::creer(QWidget* fenetre, int largeurCarte, int hauteurCarte) {
 
 void Mosaique::preparerImages(ServiceImages& images, qreal ratio) const {
     const QSize taille(tuiles_[1][1]->width(), tuiles_[1][1]->height() + hauteurBandeauFace);
-    for (int k = 1; k <= nbArcanes; ++k) images.preparer(imageFace(k), taille, hauteurBandeauFace, ratio);
+    for (int k = 1; k <= nbArcanes; ++k)
+        images.preparer(imageFace(k), taille, hauteurBandeauFace, ratio);
 }
 
 void Mosaique::afficher(Hasard& hasard, ServiceImages& images) {
@@ -45,7 +46,8 @@ void Mosaique::afficher(Hasard& hasard, ServiceImages& images) {
             // top 20 rows (the numeral strip) falling outside the tile. Tiles of one face share
             // one pixmap.
             ImageControle* c = tuiles_[i][j];
-            c->setPixmap(images.imageRognee(imageFace(f), {tw, th + hauteurBandeauFace}, hauteurBandeauFace, ratio));
+            c->setPixmap(images.imageRognee(imageFace(f), {tw, th + hauteurBandeauFace},
+                                            hauteurBandeauFace, ratio));
             c->move(x0 + (i - 2) * tw, y0 + (j - 2) * th);
         }
     for (int i = 1; i <= 10; ++i)

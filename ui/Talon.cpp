@@ -6,7 +6,8 @@
 
 namespace lunespiral {
 
-Talon::Talon(QWidget* fenetre, Plateau& plateau) : QObject(fenetre), fenetre_(fenetre), plateau_(plateau) {
+Talon::Talon(QWidget* fenetre, Plateau& plateau)
+    : QObject(fenetre), fenetre_(fenetre), plateau_(plateau) {
     setObjectName(QStringLiteral("talon"));
 }
 
@@ -34,7 +35,8 @@ void Talon::creerCartes() {
         carte->setCursor(Qt::PointingHandCursor);
         carte->setTag(k);
         carte->hide();
-        connect(carte, &ImageControle::clique, this, [this](ImageControle* c) { emit carteCliquee(c->tag()); });
+        connect(carte, &ImageControle::clique, this,
+                [this](ImageControle* c) { emit carteCliquee(c->tag()); });
         plateau_.cartesTalon[k] = carte;
     }
 }
@@ -50,7 +52,8 @@ void Talon::presenter(const VueResultat& vue, const Chaines& chaines) {
     }
 }
 
-void Talon::poser(int d, int n, int carte, QPoint position, bool definitive, const Chaines& chaines) {
+void Talon::poser(int d, int n, int carte, QPoint position, bool definitive,
+                  const Chaines& chaines) {
     ImageControle* c = plateau_.cartesTalon[d];
     c->hide();
     c->move(position);
@@ -60,9 +63,10 @@ void Talon::poser(int d, int n, int carte, QPoint position, bool definitive, con
         c->setCursor(Qt::ArrowCursor);
         c->setFocusPolicy(Qt::NoFocus);
     }
-    const QString nom =
-        versQString(nomArcane(carte, chaines.langue == langueAnglais ? langueAnglais : langueFrancais));
-    c->setToolTip(chaines.motArcane + QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
+    const QString nom = versQString(
+        nomArcane(carte, chaines.langue == langueAnglais ? langueAnglais : langueFrancais));
+    c->setToolTip(chaines.motArcane + QStringLiteral(" ") + QString::number(carte) +
+                  QStringLiteral(" - ") + nom);
     c->setAccessibleName(c->toolTip());
     Panneau* etiquette = plateau_.etiquettesNoms[n];
     etiquette->setText(nom);

@@ -17,24 +17,29 @@ const Controle design[] = {
 
 } // namespace
 
-VueBohemiens::VueBohemiens(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines)
+VueBohemiens::VueBohemiens(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+                           const Chaines& chaines)
     : VueResultat(fenetre, etat, plateau, chaines) {
     setObjectName(QStringLiteral("vueBohemiens"));
 }
 
-void VueBohemiens::construire() { construireControles(fenetre_, design); }
+void VueBohemiens::construire() {
+    construireControles(fenetre_, design);
+}
 
 void VueBohemiens::preparer() {
     const int hauteurEtiquette = arrondi(echelleY * 16);
     for (int n = 1; n <= nbHorizons; ++n)
-        etiquettes_[n] = nouvelleEtiquette(QStringLiteral("etiquettesHorizons%1").arg(n), hauteurEtiquette);
+        etiquettes_[n] =
+            nouvelleEtiquette(QStringLiteral("etiquettesHorizons%1").arg(n), hauteurEtiquette);
     focusVers("panelCentralBohemien", "panelInfo");
 }
 
 void VueBohemiens::calculerPositions() {
     const int L = plateau_.largeurCarte;
     const int s = (fenetre_->width() - 4 * L) / 5;
-    for (int i = 1; i <= nbHorizons; ++i) positions_[i] = {i * s + (i - 1) * L, plateau_.margeCarte};
+    for (int i = 1; i <= nbHorizons; ++i)
+        positions_[i] = {i * s + (i - 1) * L, plateau_.margeCarte};
 }
 
 void VueBohemiens::cartePosee(int n, QPoint position) {
@@ -42,7 +47,9 @@ void VueBohemiens::cartePosee(int n, QPoint position) {
     etiquettes_[n]->show();
 }
 
-void VueBohemiens::terminer() { afficherHorizon(etat_.tirageBohemiens().horizonCourant); }
+void VueBohemiens::terminer() {
+    afficherHorizon(etat_.tirageBohemiens().horizonCourant);
+}
 
 void VueBohemiens::choisir(int n) {
     for (int k = 1; k <= nbHorizons; ++k) {
@@ -70,7 +77,8 @@ void VueBohemiens::effacer() {
 }
 
 void VueBohemiens::appliquerLegendes() {
-    for (int n = 1; n <= nbHorizons; ++n) etiquettes_[n]->setText(versQString(nomHorizon(n, chaines_.langue)));
+    for (int n = 1; n <= nbHorizons; ++n)
+        etiquettes_[n]->setText(versQString(nomHorizon(n, chaines_.langue)));
 }
 
 } // namespace lunespiral

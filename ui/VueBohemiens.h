@@ -9,7 +9,8 @@ namespace lunespiral {
 class VueBohemiens : public VueResultat {
     Q_OBJECT
 public:
-    VueBohemiens(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines);
+    VueBohemiens(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+                 const Chaines& chaines);
 
     void construire() override;
     void preparer() override;

@@ -41,25 +41,32 @@ const Controle design[] = {
 };
 // clang-format on
 
-const char* const memosPresent[] = {"memoPresentProjets", "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso"};
-const char* const memosFutur[] = {"memoFuturProjets", "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"};
+const char* const memosPresent[] = {"memoPresentProjets", "memoPresentAmour", "memoPresentSante",
+                                    "memoPresentRelPerso"};
+const char* const memosFutur[] = {"memoFuturProjets", "memoFuturAmour", "memoFuturSante",
+                                  "memoFuturRelPerso"};
 
 } // namespace
 
-VueCroix::VueCroix(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines)
+VueCroix::VueCroix(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+                   const Chaines& chaines)
     : VueResultat(fenetre, etat, plateau, chaines) {
     setObjectName(QStringLiteral("vueCroix"));
 }
 
-void VueCroix::construire() { construireControles(fenetre_, design); }
+void VueCroix::construire() {
+    construireControles(fenetre_, design);
+}
 
 void VueCroix::preparer() {
     // Domain icons share the pictures of the projects emblem and of three houses.
-    const char* const images[][2] = {{"imageProjetsPresent", "imageProjets"},  {"imageProjetsFutur", "imageProjets"},
-                                     {"imageSantePresent", "imageMaison1"},    {"imageSanteFutur", "imageMaison1"},
-                                     {"imageRelPersoPresent", "imageMaison2"}, {"imageRelPersoFutur", "imageMaison2"},
-                                     {"imageAmourPresent", "imageMaison10"},   {"imageAmourFutur", "imageMaison10"}};
-    for (const auto& [cible, source] : images) controle<ImageControle>(cible)->setImage(QString::fromLatin1(source));
+    const char* const images[][2] = {
+        {"imageProjetsPresent", "imageProjets"},  {"imageProjetsFutur", "imageProjets"},
+        {"imageSantePresent", "imageMaison1"},    {"imageSanteFutur", "imageMaison1"},
+        {"imageRelPersoPresent", "imageMaison2"}, {"imageRelPersoFutur", "imageMaison2"},
+        {"imageAmourPresent", "imageMaison10"},   {"imageAmourFutur", "imageMaison10"}};
+    for (const auto& [cible, source] : images)
+        controle<ImageControle>(cible)->setImage(QString::fromLatin1(source));
 
     // Centred on the width of the scaled design.
     const int L = plateau_.largeurCarte, H = plateau_.hauteurCarte, g = plateau_.ecartCarte;
@@ -72,12 +79,14 @@ void VueCroix::preparer() {
 
     for (const char* memo : memosPresent) focusVers(memo, "panelTitrePresentCroix");
     for (const char* memo : memosFutur) focusVers(memo, "panelTitreFuturCroix");
-    for (const char* memo : {"superMemoPresent", "superMemoFutur", "memoPhraseGlobale"}) focusVers(memo, "panelInfo");
+    for (const char* memo : {"superMemoPresent", "superMemoFutur", "memoPhraseGlobale"})
+        focusVers(memo, "panelInfo");
 }
 
 void VueCroix::preparerImages(ServiceImages& images, qreal ratio) const {
-    for (const char* nom : {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
-                            "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
+    for (const char* nom :
+         {"imageProjetsPresent", "imageAmourPresent", "imageSantePresent", "imageRelPersoPresent",
+          "imageProjetsFutur", "imageAmourFutur", "imageSanteFutur", "imageRelPersoFutur"}) {
         const ImageControle* c = controle<ImageControle>(nom);
         images.preparer(c->image(), c->size(), 0, ratio);
     }
@@ -85,9 +94,10 @@ void VueCroix::preparerImages(ServiceImages& images, qreal ratio) const {
 
 void VueCroix::calculerPositions() {
     const int points = std::max(1, arrondi(std::min(echelleX, echelleY) * 11));
-    for (const char* nom : {"superMemoPresent", "memoPresentProjets", "memoPresentAmour", "memoPresentSante",
-                            "memoPresentRelPerso", "superMemoFutur", "memoFuturProjets", "memoFuturAmour",
-                            "memoFuturSante", "memoFuturRelPerso"}) {
+    for (const char* nom :
+         {"superMemoPresent", "memoPresentProjets", "memoPresentAmour", "memoPresentSante",
+          "memoPresentRelPerso", "superMemoFutur", "memoFuturProjets", "memoFuturAmour",
+          "memoFuturSante", "memoFuturRelPerso"}) {
         Memo* m = controle<Memo>(nom);
         QFont f = m->policeDessin();
         f.setPointSize(points);
@@ -134,9 +144,10 @@ void VueCroix::afficherPorteur() {
     c->move(positions_[5]);
     c->setCursor(Qt::ArrowCursor);
     c->show();
-    const QString nom = versQString(nomArcane(carte, chaines_.langue == langueAnglais ? langueAnglais : langueFrancais));
-    c->setToolTip(chaines_.motPsyche + QStringLiteral(" - ") + chaines_.motArcane + QStringLiteral(" ") +
-                  QString::number(carte) + QStringLiteral(" - ") + nom);
+    const QString nom = versQString(
+        nomArcane(carte, chaines_.langue == langueAnglais ? langueAnglais : langueFrancais));
+    c->setToolTip(chaines_.motPsyche + QStringLiteral(" - ") + chaines_.motArcane +
+                  QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
     c->setAccessibleName(c->toolTip());
     c->setFocusPolicy(Qt::NoFocus);
     placerEtiquetteNom(5, nom, positions_[5]);
@@ -149,6 +160,8 @@ void VueCroix::effacer() {
     controle<Panneau>("panelPhraseGlobale")->hide();
 }
 
-void VueCroix::appliquerLegendes() { lunespiral::appliquerLegendes(fenetre_, design, chaines_); }
+void VueCroix::appliquerLegendes() {
+    lunespiral::appliquerLegendes(fenetre_, design, chaines_);
+}
 
 } // namespace lunespiral

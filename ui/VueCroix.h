@@ -9,7 +9,8 @@ namespace lunespiral {
 class VueCroix : public VueResultat {
     Q_OBJECT
 public:
-    VueCroix(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines);
+    VueCroix(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+             const Chaines& chaines);
 
     void construire() override;
     void preparer() override;

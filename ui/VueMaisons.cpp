@@ -19,7 +19,8 @@ const Controle design[] = {
 
 } // namespace
 
-VueMaisons::VueMaisons(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines)
+VueMaisons::VueMaisons(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+                       const Chaines& chaines)
     : VueResultat(fenetre, etat, plateau, chaines) {
     setObjectName(QStringLiteral("vueMaisons"));
 }
@@ -34,7 +35,8 @@ void VueMaisons::construire() {
 void VueMaisons::preparer() {
     const int hauteurEtiquette = arrondi(echelleY * 16);
     for (int h = 1; h <= nbMaisons; ++h)
-        etiquettes_[h] = nouvelleEtiquette(QStringLiteral("etiquettesMaisons%1").arg(h), hauteurEtiquette);
+        etiquettes_[h] =
+            nouvelleEtiquette(QStringLiteral("etiquettesMaisons%1").arg(h), hauteurEtiquette);
     focusVers("panelPhraseMaison", "panelCentralMaison");
 }
 
@@ -42,7 +44,8 @@ void VueMaisons::preparerImages(ServiceImages& images, qreal ratio) const {
     // The house view keeps each emblem's proportions, as ImageControle draws it.
     const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
     for (int h = 1; h <= nbMaisons; ++h)
-        images.preparer(QStringLiteral("imageMaison%1").arg(h), maison, 0, ratio, Qt::KeepAspectRatio);
+        images.preparer(QStringLiteral("imageMaison%1").arg(h), maison, 0, ratio,
+                        Qt::KeepAspectRatio);
 }
 
 void VueMaisons::calculerPositions() {
@@ -52,7 +55,8 @@ void VueMaisons::calculerPositions() {
     const int t = (Wf - 5 * L) / 6;
     const int v = arrondi(echelleY * 15);
     for (int j = 1; j <= 5; ++j) positions_[j] = {j * t + (j - 1) * L, v};
-    for (int k = 6; k <= 10; ++k) positions_[k] = {(10 - k) * L + (11 - k) * t, Hf - plateau_.hauteurBarre - v - H};
+    for (int k = 6; k <= 10; ++k)
+        positions_[k] = {(10 - k) * L + (11 - k) * t, Hf - plateau_.hauteurBarre - v - H};
     // The house view sits in the band between the two rows.
     auto* centre = controle<Panneau>("panelCentralMaison");
     const int y1 = positions_[1].y(), y10 = positions_[10].y();
@@ -79,12 +83,15 @@ void VueMaisons::terminer() {
     afficherMaison(etat_.tirageMaisons().maisonCourante);
 }
 
-void VueMaisons::choisir(int h) { afficherMaison(h); }
+void VueMaisons::choisir(int h) {
+    afficherMaison(h);
+}
 
 void VueMaisons::afficherMaison(int h) {
     const QString texte = versQString(etat_.textesMaisons()[h]);
     auto* centre = controle<Panneau>("panelCentralMaison");
-    controle<ImageControle>("imageMaisonCourante")->setImage(QStringLiteral("imageMaison%1").arg(h));
+    controle<ImageControle>("imageMaisonCourante")
+        ->setImage(QStringLiteral("imageMaison%1").arg(h));
     controle<Memo>("panelPhraseMaison")->setTexte(texte);
     controle<Panneau>("panelNomMaison")->setText(chaines_.libellesMaisons[h]);
     centre->setAccessibleName(chaines_.libellesMaisons[h]);

@@ -9,7 +9,8 @@ namespace lunespiral {
 class VueMaisons : public VueResultat {
     Q_OBJECT
 public:
-    VueMaisons(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines);
+    VueMaisons(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+               const Chaines& chaines);
 
     void construire() override;
     void preparer() override;

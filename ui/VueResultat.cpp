@@ -5,9 +5,12 @@
 
 namespace lunespiral {
 
-QString imageFace(int carte) { return QStringLiteral("Image%1").arg(carte); }
+QString imageFace(int carte) {
+    return QStringLiteral("Image%1").arg(carte);
+}
 
-VueResultat::VueResultat(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines)
+VueResultat::VueResultat(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+                         const Chaines& chaines)
     : QObject(fenetre), fenetre_(fenetre), etat_(etat), plateau_(plateau), chaines_(chaines) {}
 
 QPoint VueResultat::placeDuTalon(int d) const {
@@ -15,7 +18,8 @@ QPoint VueResultat::placeDuTalon(int d) const {
     const int pas = (fenetre_->width() - plateau_.largeurCarte - 2 * plateau_.margeCarte) / 21;
     const int gauche = plateau_.margeCarte + pas * (d - 1);
     const int v = arrondi(echelleY * 3);
-    const int base = fenetre_->height() - plateau_.hauteurBarre - plateau_.margeCarte - plateau_.hauteurCarte;
+    const int base =
+        fenetre_->height() - plateau_.hauteurBarre - plateau_.margeCarte - plateau_.hauteurCarte;
     return {gauche, d <= 11 ? base - v * (d - 1) : base - 11 * v + v * (d - 12)};
 }
 
@@ -51,7 +55,8 @@ void VueResultat::colorer(Panneau* etiquette, bool choisie) {
 
 void VueResultat::focusVers(const char* memo, const char* panneau) const {
     QWidget* cible = controle<QWidget>(panneau);
-    connect(controle<Memo>(memo), &Memo::appuye, this, [cible] { cible->setFocus(Qt::MouseFocusReason); });
+    connect(controle<Memo>(memo), &Memo::appuye, this,
+            [cible] { cible->setFocus(Qt::MouseFocusReason); });
 }
 
 } // namespace lunespiral

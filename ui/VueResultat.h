@@ -33,7 +33,8 @@ QString imageFace(int carte);
 class VueResultat : public QObject {
     Q_OBJECT
 public:
-    VueResultat(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau, const Chaines& chaines);
+    VueResultat(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
+                const Chaines& chaines);
 
     // The controls of the design (called in the window's stacking order), then, once the window
     // is scaled, those made at run time.
@@ -58,8 +59,7 @@ public:
     virtual void appliquerLegendes();
 
 protected:
-    template <typename T>
-    T* controle(const char* nom) const {
+    template <typename T> T* controle(const char* nom) const {
         return fenetre_->findChild<T*>(QString::fromLatin1(nom));
     }
     // A label over or under a card, the card's width.

@@ -102,21 +102,25 @@ void TfrmSplash::construireDesign() {
 
 void TfrmSplash::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    const Echelle echelle = echelleUnique(ecran->size(), ecran->logicalDotsPerInch(), QSize(455, 304));
+    const Echelle echelle =
+        echelleUnique(ecran->size(), ecran->logicalDotsPerInch(), QSize(455, 304));
     mettreAEchelle(this, echelle);
     for (const Controle& l : design)
         if (l.marge > 0)
-            findChild<QLabel*>(QString::fromLatin1(l.nom))->setMargin(arrondiEchelle(l.marge * echelle.x));
+            findChild<QLabel*>(QString::fromLatin1(l.nom))
+                ->setMargin(arrondiEchelle(l.marge * echelle.x));
 
     repertoireProgramme = repertoireDuProgramme();
     if (repertoireProgramme.isEmpty()) {
         // Before the language choice: said in both languages, once the splash is up.
         QTimer::singleShot(0, this, [] {
             BoiteMessage::information(
-                nullptr, QStringLiteral("Lunespiral ne trouve pas le dossier où il est installé : ses fichiers de "
-                                        "données et d'aide ne seront pas lus.\n"
-                                        "Lunespiral cannot find the folder it is installed in: its data and "
-                                        "help files will not be read."));
+                nullptr,
+                QStringLiteral(
+                    "Lunespiral ne trouve pas le dossier où il est installé : ses fichiers de "
+                    "données et d'aide ne seront pas lus.\n"
+                    "Lunespiral cannot find the folder it is installed in: its data and "
+                    "help files will not be read."));
         });
     }
     titreProgramme = nomProgramme + QLatin1Char(' ') + versionProgramme;
@@ -127,7 +131,8 @@ void TfrmSplash::FormCreate() {
     // Labels sized to their text are sized once their font has its final size, so that the
     // rounding of a scaled font never cuts the last letter.
     for (const Controle& l : design)
-        if (l.taille == Taille::AuTexte) findChild<QLabel*>(QString::fromLatin1(l.nom))->adjustSize();
+        if (l.taille == Taille::AuTexte)
+            findChild<QLabel*>(QString::fromLatin1(l.nom))->adjustSize();
 
     setFixedSize(size());
     centrer();
@@ -149,9 +154,13 @@ void TfrmSplash::choisirLangue(int code) {
     if (timerDebut_) timerDebut_->start();
 }
 
-void TfrmSplash::PanelStartFrenchClick() { choisirLangue(1); }
+void TfrmSplash::PanelStartFrenchClick() {
+    choisirLangue(1);
+}
 
-void TfrmSplash::PanelStartEnglishClick() { choisirLangue(2); }
+void TfrmSplash::PanelStartEnglishClick() {
+    choisirLangue(2);
+}
 
 // ---------------------------------------------------------------------------------------------
 // The about window.

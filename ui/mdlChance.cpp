@@ -4,9 +4,9 @@
 
 #include "Design.h"
 #include "Echelle.h"
-#include "Langue.h"
 #include "Erreurs.h"
 #include "Globales.h"
+#include "Langue.h"
 #include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Panneau.h"
@@ -64,7 +64,9 @@ const char* const ordreFocus[] = {"Button1", "ScrollBarValeurMinimale", "scrollB
 
 const QColor sarcelle(0, 128, 128);
 
-QString decimal(int v) { return QString::number(v); }
+QString decimal(int v) {
+    return QString::number(v);
+}
 
 // The style draws the arrow buttons of a scroll bar at a fixed size; on a large screen the bars
 // are scaled with the dialog, and their buttons should be as well.
@@ -132,7 +134,8 @@ void TfrmConfigurationChance::construireDesign() {
 void TfrmConfigurationChance::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     // 440 x 145 once sized below, with room for the frame the window system adds.
-    mettreAEchelle(this, echelleUnique(ecran->availableSize(), ecran->logicalDotsPerInch(), QSize(460, 175)));
+    mettreAEchelle(
+        this, echelleUnique(ecran->availableSize(), ecran->logicalDotsPerInch(), QSize(460, 175)));
 
     // As wide as the columns with the left margin repeated on the right. The window system
     // draws its frame outside this width, so the margin is counted once on each side.
@@ -155,7 +158,8 @@ void TfrmConfigurationChance::FormCreate() {
     connect(scrollBarValeurMaximale_, &QScrollBar::valueChanged, this,
             &TfrmConfigurationChance::scrollBarValeurMaximaleChange);
     connect(Button1_, &QPushButton::clicked, this, &TfrmConfigurationChance::Button1Click);
-    connect(buttonAnnuler_, &QPushButton::clicked, this, &TfrmConfigurationChance::buttonAnnulerClick);
+    connect(buttonAnnuler_, &QPushButton::clicked, this,
+            &TfrmConfigurationChance::buttonAnnulerClick);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -262,7 +266,9 @@ void TfrmConfigurationChance::Button1Click() {
     if (etat_ && etat_->tirageTermine() && apresConfirmation) apresConfirmation();
 }
 
-void TfrmConfigurationChance::buttonAnnulerClick() { fermer(); }
+void TfrmConfigurationChance::buttonAnnulerClick() {
+    fermer();
+}
 
 void TfrmConfigurationChance::fermer() {
     hide();

@@ -14,17 +14,17 @@
 #include "Globales.h"
 #include "Langue.h"
 #include "Libelles.h"
+#include "MagasinReglages.h"
 #include "Memo.h"
 #include "NumerosChance.h"
-#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "ServiceImages.h"
 #include "TexteLecture.h"
 #include "VisionneuseAide.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QAccessible>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -76,9 +76,11 @@ const Controle designChoix[] = {
 // ---------------------------------------------------------------------------------------------
 // Creation.
 
-TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* parent, Creation creation)
-    : QWidget(parent), etat_(collaborateurs.etat), hasard_(collaborateurs.hasard), textes_(collaborateurs.textes),
-      options_(collaborateurs.options), images_(collaborateurs.images) {
+TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* parent,
+                               Creation creation)
+    : QWidget(parent), etat_(collaborateurs.etat), hasard_(collaborateurs.hasard),
+      textes_(collaborateurs.textes), options_(collaborateurs.options),
+      images_(collaborateurs.images) {
     setObjectName(QStringLiteral("frmLunespiral"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     frmLunespiral = this;
@@ -111,7 +113,8 @@ bool TfrmLunespiral::eventFilter(QObject* objet, QEvent* e) {
     // no input. Its look does not change (its disabled colours are its normal ones), yet Qt
     // would repaint every control on the way in and again on the way out: the whole screen,
     // twice per dialog. That repaint is skipped; assistive technologies still hear of the change.
-    if (e->type() == QEvent::EnabledChange && objet->isWidgetType() && static_cast<QWidget*>(objet)->window() == this) {
+    if (e->type() == QEvent::EnabledChange && objet->isWidgetType() &&
+        static_cast<QWidget*>(objet)->window() == this) {
         if (objet == this) {
             QAccessible::State etat;
             etat.disabled = true;
@@ -141,8 +144,9 @@ void TfrmLunespiral::construireDesign() {
     // In stacking order: the bar under everything, the chooser over the views.
     construireControles(this, designFenetre);
     barre_->construire();
-    for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
-                           static_cast<VueResultat*>(vueBohemiens_)})
+    for (VueResultat* v :
+         {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
+          static_cast<VueResultat*>(vueBohemiens_)})
         v->construire();
     construireControles(this, designChoix);
 
@@ -209,7 +213,8 @@ void TfrmLunespiral::preparerImages() {
     ServiceImages& service = images_;
     const qreal ratio = devicePixelRatioF();
     mosaique_.preparerImages(service, ratio);
-    for (const char* nom : {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
+    for (const char* nom :
+         {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
         const ImageControle* c = controle<ImageControle>(nom);
         service.preparer(c->image(), c->size(), 0, ratio);
     }
@@ -255,17 +260,21 @@ void TfrmLunespiral::relierEvenements() {
     connect(barre_, &BarreInfo::iconifier, this, &TfrmLunespiral::TSBIconifyClick);
     connect(barre_, &BarreInfo::quitter, this, &TfrmLunespiral::TSBQuitClick);
     connect(barre_, &BarreInfo::numerosClique, this, &TfrmLunespiral::SBNumerosDeLaChanceClick);
-    connect(barre_, &BarreInfo::options, this, &TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick);
+    connect(barre_, &BarreInfo::options, this,
+            &TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick);
     connect(barre_, &BarreInfo::nouveauTirage, this, &TfrmLunespiral::panelNouveauTirageClick);
     connect(barre_, &BarreInfo::doubleClicInfo, this, &TfrmLunespiral::panelInformationsDblClick);
     // Escape asks the new-draw question; the usual copy keys copy the reading on screen.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &TfrmLunespiral::panelNouveauTirageClick);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &TfrmLunespiral::copierLecture);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &TfrmLunespiral::copierLecture);
 
     auto choix = [this](const char* image, const char* panneau, TypeTirage type) {
-        connect(controle<ImageControle>(image), &ImageControle::clique, this, [this, type] { CommencerTirage(type); });
-        connect(controle<Panneau>(panneau), &Panneau::clique, this, [this, type] { CommencerTirage(type); });
+        connect(controle<ImageControle>(image), &ImageControle::clique, this,
+                [this, type] { CommencerTirage(type); });
+        connect(controle<Panneau>(panneau), &Panneau::clique, this,
+                [this, type] { CommencerTirage(type); });
     };
     choix("imageTirageEnCroix", "panelTirageEnCroix", TypeTirage::EnCroix);
     choix("imageTirageDixMaisons", "panelTirageEnDixMaisons", TypeTirage::DixMaisons);
@@ -275,8 +284,8 @@ void TfrmLunespiral::relierEvenements() {
 void TfrmLunespiral::placerPanneauxDuBas() {
     // Both bands keep to the bottom edge, full width, whatever the window's size.
     barre_->placer();
-    panelPhraseGlobale_->setGeometry(0, height() - barre_->hauteur() - hauteurPhraseGlobale_, width(),
-                                     hauteurPhraseGlobale_);
+    panelPhraseGlobale_->setGeometry(0, height() - barre_->hauteur() - hauteurPhraseGlobale_,
+                                     width(), hauteurPhraseGlobale_);
 }
 
 void TfrmLunespiral::resizeEvent(QResizeEvent* e) {
@@ -294,8 +303,9 @@ void TfrmLunespiral::CalculerPositions() {
     panelSelectionTirage_->move((width() - panelSelectionTirage_->width()) / 2,
                                 (height() - panelSelectionTirage_->height()) / 2);
     plateau_.margeCarte = arrondi(echelleX * 20);
-    for (VueResultat* v : {static_cast<VueResultat*>(vueBohemiens_), static_cast<VueResultat*>(vueMaisons_),
-                           static_cast<VueResultat*>(vueCroix_)})
+    for (VueResultat* v :
+         {static_cast<VueResultat*>(vueBohemiens_), static_cast<VueResultat*>(vueMaisons_),
+          static_cast<VueResultat*>(vueCroix_)})
         v->calculerPositions();
 }
 
@@ -311,7 +321,8 @@ void TfrmLunespiral::DessinerEtoiles() {
     QRegion fond(rect());
     for (QObject* enfant : children()) {
         const auto* w = qobject_cast<QWidget*>(enfant);
-        if (w && !w->isWindow() && w->isVisible() && w->testAttribute(Qt::WA_OpaquePaintEvent)) fond -= w->geometry();
+        if (w && !w->isWindow() && w->isVisible() && w->testAttribute(Qt::WA_OpaquePaintEvent))
+            fond -= w->geometry();
     }
     update(fond);
 }
@@ -339,16 +350,19 @@ void TfrmLunespiral::AppliquerLegendes() {
     if (chaines_.langue == langueAucune) return;
     barre_->appliquerLegendes(chaines_);
     appliquerLegendes(this, designChoix, chaines_);
-    for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
-                           static_cast<VueResultat*>(vueBohemiens_)})
+    for (VueResultat* v :
+         {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
+          static_cast<VueResultat*>(vueBohemiens_)})
         v->appliquerLegendes();
     // Names for screen readers, where the picture says it all to the eye.
-    const std::pair<const char*, const char*> emblemes[] = {{"imageTirageEnCroix", "panelTirageEnCroix"},
-                                                            {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
-                                                            {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
+    const std::pair<const char*, const char*> emblemes[] = {
+        {"imageTirageEnCroix", "panelTirageEnCroix"},
+        {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
+        {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
     for (const auto& [image, panneau] : emblemes) {
         controle<ImageControle>(image)->setAccessibleName(controle<Panneau>(panneau)->text());
-        controle<ImageControle>(image)->setAccessibleDescription(chaines_.texte(Cle::commencerCeTirage));
+        controle<ImageControle>(image)->setAccessibleDescription(
+            chaines_.texte(Cle::commencerCeTirage));
     }
 }
 
@@ -387,8 +401,8 @@ void TfrmLunespiral::timerDebutTimer() {
 
 void TfrmLunespiral::TSBAideClick() {
     if (!QFileInfo(chaines_.fichierAide).isFile()) {
-        BoiteMessage::information(
-            this, chaines_.texte(Cle::msgAideIntrouvable).arg(QDir::toNativeSeparators(chaines_.fichierAide)));
+        BoiteMessage::information(this, chaines_.texte(Cle::msgAideIntrouvable)
+                                            .arg(QDir::toNativeSeparators(chaines_.fichierAide)));
         return;
     }
     VisionneuseAide::instance().ouvrir(chaines_.fichierAide);
@@ -399,7 +413,9 @@ void TfrmLunespiral::TSBAboutClick() {
     if (ouvrirAPropos) ouvrirAPropos();
 }
 
-void TfrmLunespiral::TSBIconifyClick() { showMinimized(); }
+void TfrmLunespiral::TSBIconifyClick() {
+    showMinimized();
+}
 
 void TfrmLunespiral::TSBQuitClick() {
     if (!BoiteMessage::question(this, chaines_.msgQuitter)) return;
@@ -418,10 +434,14 @@ void TfrmLunespiral::closeEvent(QCloseEvent* e) {
 
 VueResultat& TfrmLunespiral::vue(TypeTirage type) const {
     switch (type) {
-    case TypeTirage::EnCroix: return *vueCroix_;
-    case TypeTirage::DixMaisons: return *vueMaisons_;
-    case TypeTirage::Bohemiens: return *vueBohemiens_;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return *vueCroix_;
+    case TypeTirage::DixMaisons:
+        return *vueMaisons_;
+    case TypeTirage::Bohemiens:
+        return *vueBohemiens_;
+    case TypeTirage::Aucun:
+        break;
     }
     throw ErreurEtendue();
 }
@@ -447,10 +467,14 @@ void TfrmLunespiral::AppelCliqueMain(int d) {
     const TypeTirage type = etat_.typeTirage();
     const EtatTirage::Clic clic = etat_.cliquerCarte(d, hasard_, options_);
     switch (clic.effet) {
-    case EtatTirage::Effet::Rien: return;
+    case EtatTirage::Effet::Rien:
+        return;
     case EtatTirage::Effet::ChoixMaison:
-    case EtatTirage::Effet::ChoixHorizon: vue(type).choisir(clic.emplacement); return;
-    case EtatTirage::Effet::CartePosee: break;
+    case EtatTirage::Effet::ChoixHorizon:
+        vue(type).choisir(clic.emplacement);
+        return;
+    case EtatTirage::Effet::CartePosee:
+        break;
     }
     const QPoint position = vue(type).position(clic.emplacement);
     talon_->poser(d, clic.emplacement, clic.carte, position, type == TypeTirage::EnCroix, chaines_);
@@ -490,8 +514,9 @@ void TfrmLunespiral::effacerResultats() {
     // 4. and 5.
     talon_->ranger();
     // 6.
-    for (VueResultat* v : {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
-                           static_cast<VueResultat*>(vueBohemiens_)})
+    for (VueResultat* v :
+         {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
+          static_cast<VueResultat*>(vueBohemiens_)})
         v->effacer();
 }
 
@@ -505,8 +530,10 @@ void TfrmLunespiral::panelInformationsDblClick() {
 // The lucky numbers.
 
 void TfrmLunespiral::SBNumerosDeLaChanceClick() {
-    if (sbNumeros_->isChecked()) etat_.montrerNumerosChance(hasard_, options_);
-    else etat_.cacherNumerosChance();
+    if (sbNumeros_->isChecked())
+        etat_.montrerNumerosChance(hasard_, options_);
+    else
+        etat_.cacherNumerosChance();
     afficherNumerosChance();
 }
 
@@ -516,7 +543,9 @@ void TfrmLunespiral::montrerNumerosChance() {
     SBNumerosDeLaChanceClick();
 }
 
-void TfrmLunespiral::afficherNumerosChance() { barre_->afficherNumeros(etat_, chaines_); }
+void TfrmLunespiral::afficherNumerosChance() {
+    barre_->afficherNumeros(etat_, chaines_);
+}
 
 void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {
     setEnabled(false);
@@ -530,7 +559,8 @@ void TfrmLunespiral::copierLecture() {
     // The reading on screen only: nothing while the spread chooser is up.
     if (panelSelectionTirage_->isVisible() || etat_.typeTirage() == TypeTirage::Aucun) return;
     if (!talon_->surLaTable()) return;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(texteDeLaLecture(etat_, langueDesNoms(), 72)));
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(texteDeLaLecture(etat_, langueDesNoms(), 72)));
 }
 
 int TfrmLunespiral::langueDesNoms() const {

@@ -5,8 +5,8 @@
 // shown by a view of its own (VueCroix, VueMaisons, VueBohemiens). It shows the reading state
 // it is handed and changes it only through the state's transitions.
 
-#include "ChampEtoiles.h"
 #include "Chaines.h"
+#include "ChampEtoiles.h"
 #include "Collaborateurs.h"
 #include "Echelle.h"
 #include "EtatTirage.h"
@@ -108,8 +108,7 @@ private:
     void copierLecture();
     int langueDesNoms() const; // French until English is chosen
 
-    template <typename T>
-    T* controle(const char* nom) const {
+    template <typename T> T* controle(const char* nom) const {
         return findChild<T*>(QString::fromLatin1(nom));
     }
 

@@ -76,7 +76,8 @@ TEST(EtatTirage, RepeatedAndExtraClicksChangeNothing) {
     EXPECT_TRUE(e.croixTerminee());
     graine = h.graine;
     // A complete cross ignores every card, laid or not.
-    for (int d = 1; d <= 22; ++d) EXPECT_EQ(e.cliquerCarte(d, h, optionsParDefaut).effet, EtatTirage::Effet::Rien);
+    for (int d = 1; d <= 22; ++d)
+        EXPECT_EQ(e.cliquerCarte(d, h, optionsParDefaut).effet, EtatTirage::Effet::Rien);
     EXPECT_EQ(e.nbCartesPosees(), 4);
 }
 
@@ -166,8 +167,8 @@ TEST(EtatTirage, OnlyTheChosenKindIsTouched) {
     EXPECT_EQ(nbRetournees(e), 0);
     poserTout(e, h, {22, 21, 20, 19});
     const auto& croix = e.tirageCroix();
-    EXPECT_EQ(e.cartesDuTirageCourant(),
-              (std::vector<int>{croix.cartes[1], croix.cartes[2], croix.cartes[3], croix.cartes[4]}));
+    EXPECT_EQ(e.cartesDuTirageCourant(), (std::vector<int>{croix.cartes[1], croix.cartes[2],
+                                                           croix.cartes[3], croix.cartes[4]}));
 }
 
 TEST(EtatTirage, SynthesisCarrierIsAnUnpickedDeckCard) {

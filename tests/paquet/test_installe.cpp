@@ -10,8 +10,8 @@
 #include "EtatTirage.h"
 #include "Globales.h"
 #include "ImageControle.h"
-#include "Memo.h"
 #include "MagasinReglages.h"
+#include "Memo.h"
 #include "OptionsChance.h"
 #include "fSplash.h"
 #include "mdlChance.h"
@@ -37,7 +37,8 @@ class TestInstalle : public QObject {
     QStringList boites_; // the texts of the message boxes, answered as soon as they come
 
     QString fichierReglages() const {
-        return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Ludicorium/LUNESPIRAL 2000.ini");
+        return qEnvironmentVariable("XDG_CONFIG_HOME") +
+               QStringLiteral("/Ludicorium/LUNESPIRAL 2000.ini");
     }
 
 private slots:
@@ -84,13 +85,17 @@ private slots:
         QTRY_VERIFY(f_.principale->isVisible());
         QCOMPARE(chainesDe(langue).fichierAide, installe_ + "lunespfr.hlp");
 
-        QTest::mouseClick(f_.principale->findChild<ImageControle*>("imageTirageEnCroix"), Qt::LeftButton);
+        QTest::mouseClick(f_.principale->findChild<ImageControle*>("imageTirageEnCroix"),
+                          Qt::LeftButton);
         for (int d = 3; d <= 22 && !(*f_.etat).tirageTermine(); d += 5)
-            QTest::mouseClick(f_.principale->findChild<ImageControle*>(QStringLiteral("cartesTalon%1").arg(d)), Qt::LeftButton);
+            QTest::mouseClick(
+                f_.principale->findChild<ImageControle*>(QStringLiteral("cartesTalon%1").arg(d)),
+                Qt::LeftButton);
         QVERIFY((*f_.etat).croixTerminee());
-        for (const char* nom : {"memoPhraseGlobale", "superMemoPresent", "superMemoFutur", "memoPresentProjets",
-                                "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso", "memoFuturProjets",
-                                "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"}) {
+        for (const char* nom :
+             {"memoPhraseGlobale", "superMemoPresent", "superMemoFutur", "memoPresentProjets",
+              "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso", "memoFuturProjets",
+              "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"}) {
             const Memo* memo = f_.principale->findChild<Memo*>(QString::fromLatin1(nom));
             QVERIFY2(memo && memo->isVisible(), nom);
             // Whole sentences from the data files, not a stray word.
@@ -99,7 +104,9 @@ private slots:
     }
 
     void lesOptionsConfirmeesSontEnregistrees() {
-        QTest::mouseClick(f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"), Qt::LeftButton);
+        QTest::mouseClick(
+            f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"),
+            Qt::LeftButton);
         QVERIFY(f_.dialogue->isVisible());
         f_.dialogue->findChild<QScrollBar*>("scrollBarNombreNumeros")->setValue(8);
         QTest::mouseClick(f_.dialogue->findChild<QPushButton*>("Button1"), Qt::LeftButton);

@@ -15,8 +15,7 @@
 
 namespace lunespiral::acces {
 
-template <typename T>
-T* controle(const TfrmLunespiral* f, const QString& nom) {
+template <typename T> T* controle(const TfrmLunespiral* f, const QString& nom) {
     T* w = f->findChild<T*>(nom);
     if (!w) qFatal("no control %s", qPrintable(nom));
     return w;
@@ -41,23 +40,47 @@ inline QToolButton* boutonNumeros(const TfrmLunespiral* f) {
     return controle<QToolButton>(f, QStringLiteral("SBNumerosDeLaChance"));
 }
 
-inline QPoint posCroix(const TfrmLunespiral* f, int n) { return f->findChild<VueCroix*>()->position(n); }
-inline QPoint posMaisons(const TfrmLunespiral* f, int n) { return f->findChild<VueMaisons*>()->position(n); }
-inline QPoint posBohemiens(const TfrmLunespiral* f, int n) { return f->findChild<VueBohemiens*>()->position(n); }
-inline int largeurCarte(const TfrmLunespiral* f) { return carteTalon(f, 1)->width(); }
-inline int hauteurCarte(const TfrmLunespiral* f) { return carteTalon(f, 1)->height(); }
-inline int ecartCarte(const TfrmLunespiral* f) { return posCroix(f, 5).x() - posCroix(f, 1).x() - largeurCarte(f); }
-inline int margeCarte(const TfrmLunespiral* f) { return posBohemiens(f, 1).y(); }
-inline int nbEtoiles(const TfrmLunespiral* f) { return f->property("nbEtoiles").toInt(); }
+inline QPoint posCroix(const TfrmLunespiral* f, int n) {
+    return f->findChild<VueCroix*>()->position(n);
+}
+inline QPoint posMaisons(const TfrmLunespiral* f, int n) {
+    return f->findChild<VueMaisons*>()->position(n);
+}
+inline QPoint posBohemiens(const TfrmLunespiral* f, int n) {
+    return f->findChild<VueBohemiens*>()->position(n);
+}
+inline int largeurCarte(const TfrmLunespiral* f) {
+    return carteTalon(f, 1)->width();
+}
+inline int hauteurCarte(const TfrmLunespiral* f) {
+    return carteTalon(f, 1)->height();
+}
+inline int ecartCarte(const TfrmLunespiral* f) {
+    return posCroix(f, 5).x() - posCroix(f, 1).x() - largeurCarte(f);
+}
+inline int margeCarte(const TfrmLunespiral* f) {
+    return posBohemiens(f, 1).y();
+}
+inline int nbEtoiles(const TfrmLunespiral* f) {
+    return f->property("nbEtoiles").toInt();
+}
 
 // A click on deck card d, laid, face down or off the table.
-inline void cliquerCarte(const TfrmLunespiral* f, int d) { QTest::mouseClick(carteTalon(f, d), Qt::LeftButton); }
+inline void cliquerCarte(const TfrmLunespiral* f, int d) {
+    QTest::mouseClick(carteTalon(f, d), Qt::LeftButton);
+}
 inline void choisirTirage(const TfrmLunespiral* f, const char* image) {
     QTest::mouseClick(controle<ImageControle>(f, QString::fromLatin1(image)), Qt::LeftButton);
 }
-inline void choisirCroix(const TfrmLunespiral* f) { choisirTirage(f, "imageTirageEnCroix"); }
-inline void choisirMaisons(const TfrmLunespiral* f) { choisirTirage(f, "imageTirageDixMaisons"); }
-inline void choisirBohemiens(const TfrmLunespiral* f) { choisirTirage(f, "imageTirageBohemiens"); }
+inline void choisirCroix(const TfrmLunespiral* f) {
+    choisirTirage(f, "imageTirageEnCroix");
+}
+inline void choisirMaisons(const TfrmLunespiral* f) {
+    choisirTirage(f, "imageTirageDixMaisons");
+}
+inline void choisirBohemiens(const TfrmLunespiral* f) {
+    choisirTirage(f, "imageTirageBohemiens");
+}
 inline void cliquerNouveauTirage(const TfrmLunespiral* f) {
     QTest::mouseClick(controle<Panneau>(f, QStringLiteral("panelNouveauTirage")), Qt::LeftButton);
 }

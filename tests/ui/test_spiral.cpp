@@ -11,17 +11,17 @@
 #include "Globales.h"
 #include "Horloge.h"
 #include "Langue.h"
-#include "NumerosChance.h"
 #include "MagasinReglages.h"
+#include "NumerosChance.h"
 #include "OptionsChance.h"
 #include "ServiceImages.h"
 #include "spiral.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QRegularExpression>
 #include <QDate>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
@@ -38,7 +38,9 @@ using namespace lunespiral::acces;
 
 namespace {
 
-QString ecran() { return qEnvironmentVariable("LUNESPIRAL_ECRAN", QStringLiteral("800x600")); }
+QString ecran() {
+    return qEnvironmentVariable("LUNESPIRAL_ECRAN", QStringLiteral("800x600"));
+}
 
 } // namespace
 
@@ -51,8 +53,7 @@ class TestSpiral : public QObject {
     int fermetures_ = 0;
     QStringList boites_;
 
-    template <typename T>
-    T* c(const char* nom) const {
+    template <typename T> T* c(const char* nom) const {
         T* w = f_->findChild<T*>(QString::fromLatin1(nom));
         if (!w) qFatal("no control %s", nom);
         return w;
@@ -68,7 +69,9 @@ class TestSpiral : public QObject {
     std::vector<int> cartesFaceCachee() const {
         std::vector<int> d;
         for (int k = 1; k <= 22; ++k)
-            if (carteTalon(f_, k)->isVisible() && carteTalon(f_, k)->image() == QLatin1String("picFond")) d.push_back(k);
+            if (carteTalon(f_, k)->isVisible() &&
+                carteTalon(f_, k)->image() == QLatin1String("picFond"))
+                d.push_back(k);
         return d;
     }
 
@@ -107,7 +110,8 @@ class TestSpiral : public QObject {
                                                                     : posBohemiens(f_, k);
             QCOMPARE(carteTalon(f_, d)->pos(), attendu);
             const QString nom = versQString(nomArcane(carte, langue));
-            QCOMPARE(carteTalon(f_, d)->toolTip(), chainesDe(langue).motArcane + " " + QString::number(carte) + " - " + nom);
+            QCOMPARE(carteTalon(f_, d)->toolTip(),
+                     chainesDe(langue).motArcane + " " + QString::number(carte) + " - " + nom);
             QCOMPARE(etiquetteNom(f_, k)->text(), nom);
             QVERIFY(etiquetteNom(f_, k)->isVisible());
             QCOMPARE(etiquetteNom(f_, k)->pos(), attendu);
@@ -124,7 +128,8 @@ private slots:
         echelleX = taille.width() * 0.00125;
         echelleY = taille.height() / 600.0;
         BoiteMessage::observer([this](const QString& t) { boites_ << t; });
-        f_ = new TfrmLunespiral({etat_, Hasard::commun(), Textes::communs(), optionsChance(), ServiceImages::instance()});
+        f_ = new TfrmLunespiral({etat_, Hasard::commun(), Textes::communs(), optionsChance(),
+                                 ServiceImages::instance()});
         f_->fermerProgramme = [this] { ++fermetures_; };
         QVERIFY(!f_->isVisible());
         QCOMPARE(optionsChance(), (OptionsChance{1, 6, 1, 49}));
@@ -173,20 +178,39 @@ private slots:
         QVERIFY(!boutonNumeros(f_)->isVisible());
         // Every control of the design is there under its design name, hidden unless the idle
         // window shows it.
-        for (const char* nom : {"picFond", "Image1", "Image22", "imageMaison10", "imageProjets", "TSBAide",
-                                "panelDate", "panelInformations", "SuperPanelPresent", "memoFuturRelPerso",
-                                "imageSanteFutur", "panelPhraseGlobale", "memoPhraseGlobale", "panelCentralMaison",
-                                "imageMaisonCourante", "panelNomMaison", "panelPhraseMaison", "panelCentralBohemien",
-                                "panelSelectionTirage", "panelChooseTirage", "Panel3", "panelTirageDesBohemiens"})
+        for (const char* nom : {"picFond",
+                                "Image1",
+                                "Image22",
+                                "imageMaison10",
+                                "imageProjets",
+                                "TSBAide",
+                                "panelDate",
+                                "panelInformations",
+                                "SuperPanelPresent",
+                                "memoFuturRelPerso",
+                                "imageSanteFutur",
+                                "panelPhraseGlobale",
+                                "memoPhraseGlobale",
+                                "panelCentralMaison",
+                                "imageMaisonCourante",
+                                "panelNomMaison",
+                                "panelPhraseMaison",
+                                "panelCentralBohemien",
+                                "panelSelectionTirage",
+                                "panelChooseTirage",
+                                "Panel3",
+                                "panelTirageDesBohemiens"})
             QVERIFY2(f_->findChild<QWidget*>(nom), nom);
-        for (const char* nom : {"picFond", "Image7", "imageMaison4", "SuperPanelFutur", "panelCentralBohemien"})
+        for (const char* nom :
+             {"picFond", "Image7", "imageMaison4", "SuperPanelFutur", "panelCentralBohemien"})
             QVERIFY2(!c<QWidget>(nom)->isVisibleTo(f_), nom);
         // The user's short date; without a user locale the ISO date, as the "C" locale's short
         // format spells the month out and does not fit the panel.
         const QLocale ici = QLocale::system();
-        QCOMPARE(c<Panneau>("panelDate")->text(), ici.language() == QLocale::C
-                                                      ? QDate::currentDate().toString(Qt::ISODate)
-                                                      : ici.toString(QDate::currentDate(), QLocale::ShortFormat));
+        QCOMPARE(c<Panneau>("panelDate")->text(),
+                 ici.language() == QLocale::C
+                     ? QDate::currentDate().toString(Qt::ISODate)
+                     : ici.toString(QDate::currentDate(), QLocale::ShortFormat));
     }
 
     void chainesFrancaises() {
@@ -194,15 +218,20 @@ private slots:
         QCOMPARE(chainesDe(langue).libellesMaisons[1], QStringLiteral("Maison 1 <--> Santé"));
         QCOMPARE(chainesDe(langue).libellesMaisons[9], QStringLiteral("Maison 9 <--> Caractère"));
         QCOMPARE(chainesDe(langue).msgQuitter, QStringLiteral("Voulez-vous vraiment arrêter ?"));
-        QCOMPARE(chainesDe(langue).msgAbandon, QStringLiteral("Etes-vous sûr de vouloir abandonner le tirage en cours ???"));
-        QCOMPARE(chainesDe(langue).msgCliquezCarte, QStringLiteral("Cliquez sur la carte de votre choix"));
+        QCOMPARE(chainesDe(langue).msgAbandon,
+                 QStringLiteral("Etes-vous sûr de vouloir abandonner le tirage en cours ???"));
+        QCOMPARE(chainesDe(langue).msgCliquezCarte,
+                 QStringLiteral("Cliquez sur la carte de votre choix"));
         QCOMPARE(chainesDe(langue).fichierAide, repertoireProgramme + "lunespfr.hlp");
-        QCOMPARE(c<Panneau>("panelTirageEnDixMaisons")->text(), QStringLiteral("Tirage en dix maisons"));
+        QCOMPARE(c<Panneau>("panelTirageEnDixMaisons")->text(),
+                 QStringLiteral("Tirage en dix maisons"));
         QCOMPARE(c<Panneau>("panelNouveauTirage")->text(), QStringLiteral("Nouveau tirage"));
         QCOMPARE(c<Panneau>("panelTitreFuturCroix")->text(), QStringLiteral("--- FUTUR ---"));
         QCOMPARE(etiquetteHorizon(f_, 4)->text(), QStringLiteral("Dans 1 an..."));
-        QCOMPARE(c<QToolButton>("SBNumerosDeLaChance")->toolTip(), QStringLiteral("Numéros de la chance"));
-        QCOMPARE(c<ImageControle>("imageRelPersoFutur")->toolTip(), QStringLiteral("Relations personnelles"));
+        QCOMPARE(c<QToolButton>("SBNumerosDeLaChance")->toolTip(),
+                 QStringLiteral("Numéros de la chance"));
+        QCOMPARE(c<ImageControle>("imageRelPersoFutur")->toolTip(),
+                 QStringLiteral("Relations personnelles"));
     }
 
     void demarrage() {
@@ -220,7 +249,8 @@ private slots:
             for (int j = 1; j <= 5; ++j) QVERIFY(tuileMosaique(f_, i, j)->isVisible());
         if (ecran() == "800x600") {
             // The first mosaic was laid out on the 800 x 553 design, before the window grew.
-            for (int i = 1; i <= 10; ++i) QCOMPARE(tuileMosaique(f_, i, 1)->x(), -50 + 90 * (i - 1));
+            for (int i = 1; i <= 10; ++i)
+                QCOMPARE(tuileMosaique(f_, i, 1)->x(), -50 + 90 * (i - 1));
             const int hauts[] = {-116, 29, 174, 319, 464};
             for (int j = 1; j <= 5; ++j) QCOMPARE(tuileMosaique(f_, 3, j)->y(), hauts[j - 1]);
             QCOMPARE(c<Panneau>("panelSelectionTirage")->pos(), QPoint(91, 177));
@@ -252,7 +282,8 @@ private slots:
 
         poserEnDesordre(TypeTirage::EnCroix, 7);
         QVERIFY(etat_.croixTerminee());
-        for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "superMemoFutur"})
+        for (const char* nom :
+             {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "superMemoFutur"})
             QVERIFY2(c<QWidget>(nom)->isVisible(), nom);
         // The synthesis card rides on a deck card that was not picked, at the centre.
         int porteur = 0;
@@ -262,15 +293,17 @@ private slots:
         const int synthese = etat_.tirageCroix().cartes[5];
         QCOMPARE(carteTalon(f_, porteur)->pos(), posCroix(f_, 5));
         QCOMPARE(carteTalon(f_, porteur)->image(), QStringLiteral("Image%1").arg(synthese));
-        QCOMPARE(carteTalon(f_, porteur)->toolTip(),
-                 "Psyché Globale - Arcane " + QString::number(synthese) + " - " + versQString(nomArcane(synthese, 1)));
+        QCOMPARE(carteTalon(f_, porteur)->toolTip(), "Psyché Globale - Arcane " +
+                                                         QString::number(synthese) + " - " +
+                                                         versQString(nomArcane(synthese, 1)));
         QCOMPARE(etiquetteNom(f_, 5)->pos(), posCroix(f_, 5));
         QVERIFY(cartesFaceCachee().empty());
         // The lucky numbers were drawn at once, button pressed.
         QVERIFY(boutonNumeros(f_)->isVisible());
         QVERIFY(boutonNumeros(f_)->isChecked());
         QVERIFY(c<Panneau>("panelInformations")->text().contains(" - "));
-        QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Vos 6 numéros de la chance de 1 à 49"));
+        QCOMPARE(c<Panneau>("panelInformations")->toolTip(),
+                 QStringLiteral("Vos 6 numéros de la chance de 1 à 49"));
         // Only the information field describes them: the date and "Nouveau tirage", which have no
         // hint of their own, show none (Qt would show a parent's).
         for (const char* nom : {"panelDate", "panelNouveauTirage"}) {
@@ -291,7 +324,8 @@ private slots:
         tirerNumerosChance(copie, 6, 1, 49, cartes);
         const auto attendus = tirerNumerosChance(copie, 6, 1, 49, cartes);
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
-        QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(attendus)));
+        QCOMPARE(c<Panneau>("panelInformations")->text(),
+                 QString::fromStdString(texteNumerosChance(attendus)));
         // Released, the bar empties for the cross and the description goes.
         QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
         QVERIFY(!boutonNumeros(f_)->isChecked());
@@ -304,7 +338,9 @@ private slots:
         // Picked faster than the event loop turns (as only a program can), the cross still
         // shows its own texts at completion, not those of the reading before.
         // (a text box gives its no-break spaces back as plain spaces)
-        const auto texte = [](const std::string& s) { return versQString(s).replace(QChar(0xA0), u' '); };
+        const auto texte = [](const std::string& s) {
+            return versQString(s).replace(QChar(0xA0), u' ');
+        };
         for (int fois = 0; fois < 2; ++fois) {
             nouveauTirage();
             choisirCroix(f_);
@@ -332,7 +368,8 @@ private slots:
         const auto numeros = tirerNumerosChance(attendu, 6, 1, 49, etat_.cartesDuTirageCourant());
         cliquerCarte(f_, 4);
         QCOMPARE(carteTalon(f_, porteur)->pos(), posCroix(f_, 5));
-        QCOMPARE(c<Panneau>("panelInformations")->text(), QString::fromStdString(texteNumerosChance(numeros)));
+        QCOMPARE(c<Panneau>("panelInformations")->text(),
+                 QString::fromStdString(texteNumerosChance(numeros)));
     }
 
     void resultatsDansLEcran() {
@@ -340,7 +377,8 @@ private slots:
         // the bottom card of the cross as well.
         const int bande = c<Panneau>("panelPhraseGlobale")->y();
         QVERIFY(bande > 0);
-        QCOMPARE(c<Panneau>("panelPhraseGlobale")->geometry().bottom() + 1, c<Panneau>("panelInfo")->y());
+        QCOMPARE(c<Panneau>("panelPhraseGlobale")->geometry().bottom() + 1,
+                 c<Panneau>("panelInfo")->y());
         QVERIFY2(c<Panneau>("SuperPanelPresent")->geometry().bottom() < bande, qPrintable(ecran()));
         QVERIFY(c<Panneau>("SuperPanelFutur")->geometry().bottom() < bande);
         QVERIFY(posCroix(f_, 4).y() + hauteurCarte(f_) <= bande);
@@ -363,7 +401,8 @@ private slots:
                     for (int b = 1; b <= 22; ++b)
                         if (a != b) {
                             const EnregPaire& p = t.paire(a, b);
-                            v.push_back(cote == Textes::Cote::Present ? p.textePresent.texte() : p.texteFutur.texte());
+                            v.push_back(cote == Textes::Cote::Present ? p.textePresent.texte()
+                                                                      : p.texteFutur.texte());
                         }
                 return v;
             };
@@ -376,7 +415,8 @@ private slots:
                         for (int c = 1; c <= 3; ++c)
                             for (int k = 1; k <= 5; ++k) {
                                 const EnregDomaine& e = t.domaine(d, l, c, k);
-                                v.push_back(cote == Textes::Cote::Present ? e.textePresent.texte() : e.texteFutur.texte());
+                                v.push_back(cote == Textes::Cote::Present ? e.textePresent.texte()
+                                                                          : e.texteFutur.texte());
                             }
                 return v;
             };
@@ -427,7 +467,8 @@ private slots:
                 m->setTexte(QString());
             }
         }
-        qInfo("%s: %d texts, %d scroll, smallest size %.1f px", qPrintable(ecran()), textes, defilent, plusPetite);
+        qInfo("%s: %d texts, %d scroll, smallest size %.1f px", qPrintable(ecran()), textes,
+              defilent, plusPetite);
         if (ecran() != "800x600") QCOMPARE(defilent, 0);
     }
 
@@ -441,7 +482,8 @@ private slots:
         QVERIFY(c<Panneau>("SuperPanelPresent")->isVisible());
         // Yes: the views go, the chooser and a new mosaic come back; the state is kept.
         nouveauTirage();
-        for (const char* nom : {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "SBNumerosDeLaChance"})
+        for (const char* nom :
+             {"SuperPanelPresent", "SuperPanelFutur", "panelPhraseGlobale", "SBNumerosDeLaChance"})
             QVERIFY2(!c<QWidget>(nom)->isVisible(), nom);
         for (int d = 1; d <= 22; ++d) QVERIFY(!carteTalon(f_, d)->isVisible());
         QVERIFY(etat_.tirageTermine());
@@ -463,7 +505,8 @@ private slots:
     void unDoubleClicNeVautQuUnClic() {
         QWindow* fenetre = f_->windowHandle();
         auto centre = [this](QWidget* w) { return w->mapTo(f_, w->rect().center()); };
-        QTest::mouseDClick(fenetre, Qt::LeftButton, {}, centre(c<Panneau>("panelTirageDesBohemiens")));
+        QTest::mouseDClick(fenetre, Qt::LeftButton, {},
+                           centre(c<Panneau>("panelTirageDesBohemiens")));
         QTRY_VERIFY(!c<Panneau>("panelSelectionTirage")->isVisible());
         QCOMPARE(etat_.nbCartesPosees(), 0);
         const QPoint surLaCarte = centre(carteTalon(f_, 22));
@@ -481,16 +524,18 @@ private slots:
         choisirMaisons(f_);
         QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Draw 10 cards..."));
         if (ecran() == "800x600") {
-            const QPoint maisons[] = {{58, 15}, {206, 15}, {354, 15}, {502, 15}, {650, 15},
+            const QPoint maisons[] = {{58, 15},   {206, 15},  {354, 15},  {502, 15},  {650, 15},
                                       {650, 392}, {502, 392}, {354, 392}, {206, 392}, {58, 392}};
             for (int h = 1; h <= 10; ++h) QCOMPARE(posMaisons(f_, h), maisons[h - 1]);
-            for (int d = 1; d <= 22; ++d) QCOMPARE(carteTalon(f_, d)->pos(), QPoint(58 + 28 * (d - 1), 203));
+            for (int d = 1; d <= 22; ++d)
+                QCOMPARE(carteTalon(f_, d)->pos(), QPoint(58 + 28 * (d - 1), 203));
             QCOMPARE(c<Panneau>("panelCentralMaison")->pos(), QPoint(116, 214));
             QCOMPARE(etiquetteMaison(f_, 1)->geometry(), QRect(58, 164, 90, 16));
             QCOMPARE(etiquetteMaison(f_, 10)->y(), 541);
         }
         poserEnDesordre(TypeTirage::DixMaisons, 11);
-        QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Click among the house (card) of your choice..."));
+        QCOMPARE(c<Panneau>("panelInformations")->text(),
+                 QStringLiteral("Click among the house (card) of your choice..."));
         QVERIFY(boutonNumeros(f_)->isVisible());
         QVERIFY(!boutonNumeros(f_)->isChecked());
         const int premiere = etat_.tirageMaisons().maisonCourante;
@@ -512,7 +557,8 @@ private slots:
         }
         // The numbers button, pressed then released, puts the prompt back.
         QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
-        QCOMPARE(c<Panneau>("panelInformations")->toolTip(), QStringLiteral("Your 6 lucky numbers from 1 to 49"));
+        QCOMPARE(c<Panneau>("panelInformations")->toolTip(),
+                 QStringLiteral("Your 6 lucky numbers from 1 to 49"));
         QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
         QCOMPARE(c<Panneau>("panelInformations")->text(), chainesDe(langue).msgCliquezMaison);
         QTest::mouseDClick(c<Panneau>("panelInformations"), Qt::LeftButton);
@@ -524,17 +570,21 @@ private slots:
         choisirLangue(langueFrancais);
         choisirBohemiens(f_);
         if (ecran() == "800x600") {
-            for (int i = 1; i <= 4; ++i) QCOMPARE(posBohemiens(f_, i), QPoint(88 + 178 * (i - 1), 20));
+            for (int i = 1; i <= 4; ++i)
+                QCOMPARE(posBohemiens(f_, i), QPoint(88 + 178 * (i - 1), 20));
         }
         poserEnDesordre(TypeTirage::Bohemiens, 3);
         const EtatTirage& etat = etat_;
-        QCOMPARE(c<Panneau>("panelInformations")->text(), QStringLiteral("Cliquez sur la carte de votre choix"));
+        QCOMPARE(c<Panneau>("panelInformations")->text(),
+                 QStringLiteral("Cliquez sur la carte de votre choix"));
         const Memo* vue = c<Memo>("panelCentralBohemien");
         QVERIFY(vue->isVisible());
-        QCOMPARE(vue->texte(), versQString(etat.textesHorizons()[etat.tirageBohemiens().horizonCourant]));
+        QCOMPARE(vue->texte(),
+                 versQString(etat.textesHorizons()[etat.tirageBohemiens().horizonCourant]));
         for (int n = 1; n <= 4; ++n) {
             QVERIFY(etiquetteHorizon(f_, n)->isVisible());
-            QCOMPARE(etiquetteHorizon(f_, n)->pos(), posBohemiens(f_, n) + QPoint(0, hauteurCarte(f_)));
+            QCOMPARE(etiquetteHorizon(f_, n)->pos(),
+                     posBohemiens(f_, n) + QPoint(0, hauteurCarte(f_)));
         }
         // Each laid card chooses its horizon; only its labels turn yellow.
         for (int d = 1; d <= 22; ++d) {
@@ -563,7 +613,9 @@ private slots:
         // Many readings with random picks, presses and new draws; after every action what is
         // on screen must match the reading state.
         std::mt19937 hasard(2026);
-        auto tirer = [&hasard](int n) { return static_cast<int>(hasard() % static_cast<unsigned>(n)) + 1; };
+        auto tirer = [&hasard](int n) {
+            return static_cast<int>(hasard() % static_cast<unsigned>(n)) + 1;
+        };
         const EtatTirage& etat = etat_;
         int lectures = 0;
         auto verifier = [&] {
@@ -584,23 +636,32 @@ private slots:
                 QCOMPARE(visibles, 22);
                 QCOMPARE(faces, etat.nbCartesPosees());
                 QVERIFY(!boutonNumeros(f_)->isVisible());
-                for (int n = 1; n <= 10; ++n) QCOMPARE(etiquetteNom(f_, n)->isVisible(), n <= etat.nbCartesPosees());
+                for (int n = 1; n <= 10; ++n)
+                    QCOMPARE(etiquetteNom(f_, n)->isVisible(), n <= etat.nbCartesPosees());
             } else {
                 const int laid = nbCartesDuTirage(type) + (type == TypeTirage::EnCroix ? 1 : 0);
                 QCOMPARE(visibles, laid);
                 QCOMPARE(faces, laid);
                 QVERIFY(boutonNumeros(f_)->isVisible());
                 QCOMPARE(c<Panneau>("SuperPanelPresent")->isVisible(), type == TypeTirage::EnCroix);
-                QCOMPARE(c<Panneau>("panelCentralMaison")->isVisible(), type == TypeTirage::DixMaisons);
-                QCOMPARE(c<Memo>("panelCentralBohemien")->isVisible(), type == TypeTirage::Bohemiens);
+                QCOMPARE(c<Panneau>("panelCentralMaison")->isVisible(),
+                         type == TypeTirage::DixMaisons);
+                QCOMPARE(c<Memo>("panelCentralBohemien")->isVisible(),
+                         type == TypeTirage::Bohemiens);
             }
         };
         if (!c<Panneau>("panelSelectionTirage")->isVisible()) nouveauTirage();
         while (lectures < 300) {
             switch (tirer(3)) {
-            case 1: choisirCroix(f_); break;
-            case 2: choisirMaisons(f_); break;
-            default: choisirBohemiens(f_); break;
+            case 1:
+                choisirCroix(f_);
+                break;
+            case 2:
+                choisirMaisons(f_);
+                break;
+            default:
+                choisirBohemiens(f_);
+                break;
             }
             verifier();
             while (!etat.tirageTermine()) {
@@ -615,11 +676,15 @@ private slots:
             if (c<Panneau>("panelSelectionTirage")->isVisible()) continue;
             ++lectures;
             for (int i = tirer(4); i > 0; --i) {
-                if (tirer(2) == 1) QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
-                else cliquerCarte(f_, tirer(22));
+                if (tirer(2) == 1)
+                    QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
+                else
+                    cliquerCarte(f_, tirer(22));
                 verifier();
                 if (boutonNumeros(f_)->isChecked())
-                    QVERIFY(c<Panneau>("panelInformations")->text().contains(QRegularExpression("^\\d+( - \\d+)*$")));
+                    QVERIFY(c<Panneau>("panelInformations")
+                                ->text()
+                                .contains(QRegularExpression("^\\d+( - \\d+)*$")));
             }
             nouveauTirage();
             verifier();
@@ -706,7 +771,8 @@ private slots:
         QCOMPARE(boites_, QStringList{chainesDe(langue).msgQuitter});
         BoiteMessage::reponsesSuivantes({true, true});
         QTest::mouseClick(c<QToolButton>("TSBQuit"), Qt::LeftButton);
-        QCOMPARE(boites_, (QStringList{chainesDe(langue).msgQuitter, chainesDe(langue).msgQuitter, QStringLiteral("A bientôt !!!")}));
+        QCOMPARE(boites_, (QStringList{chainesDe(langue).msgQuitter, chainesDe(langue).msgQuitter,
+                                       QStringLiteral("A bientôt !!!")}));
         QCOMPARE(fermetures_, 1);
     }
 
