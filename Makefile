@@ -9,11 +9,11 @@ PREFIX     ?= /usr/local
 # Everything building, running and testing needs on Debian 12.
 PAQUETS := cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev \
            xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core \
-           desktop-file-utils appstream groff-base dpkg-dev file
+           desktop-file-utils appstream groff-base dpkg-dev file lintian clang-format
 
 CMAKE_OPTIONS ?=
 
-.PHONY: all deps build run test test-asan bench install package clean
+.PHONY: all deps build run test test-asan bench install package paquet-seul clean format format-check
 
 all: build
 
@@ -46,15 +46,24 @@ run: build
 	fi; \
 	exec $(BUILD)/bin/lunespiral
 
-test: build
+# Tests build with every warning an error (LUNESPIRAL_WERROR); a plain build does not, so that a
+# compiler's false alarm never stops someone building the program.
+# Where lintian is installed, the Debian package must pass it without an error or a warning.
+test: deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) -DLUNESPIRAL_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if command -v lintian >/dev/null 2>&1; then \
+	    $(MAKE) --no-print-directory paquet-seul && \
+	    echo "== lintian" && lintian --fail-on error,warning $(BUILD)/lunespiral_*.deb && echo "lintian: clean"; \
+	else echo "lintian is not installed: the package is not checked"; fi
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer. Qt and fontconfig are not
 # instrumented and keep a few allocations until exit; the suppressions file names those by
 # their own functions, which needs whole stacks through Qt (built without frame pointers): the
 # slow unwinder.
 test-asan: deps
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DLUNESPIRAL_SANITIZE=ON $(CMAKE_OPTIONS)
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DLUNESPIRAL_SANITIZE=ON -DLUNESPIRAL_WERROR=ON $(CMAKE_OPTIONS)
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && QT_QPA_PLATFORM=offscreen \
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 \
@@ -62,8 +71,7 @@ test-asan: deps
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
-# Optimised as the program is shipped (-O2); GCC 12 at -O3 raises false -Wrestrict alarms in
-# std::string code.
+# Optimised as the program is shipped (-O2).
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUNESPIRAL_BENCH=ON -DLUNESPIRAL_TESTS=OFF $(CMAKE_OPTIONS)
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
@@ -75,12 +83,25 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package of the same tree, under /usr, written into $(BUILD).
-package: build
-	cd $(BUILD) && cpack -G DEB
+package: build paquet-seul
+
+paquet-seul:
+	rm -f $(BUILD)/lunespiral_*.deb
+	cd $(BUILD) && cpack -G DEB >/dev/null
 	@ls -1 $(BUILD)/*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+
+# Our C++ sources, laid out by the committed .clang-format; format-check fails on any file that
+# is not (CI runs it first).
+SOURCES_CPP = $(shell git ls-files -- $(foreach d,engine ui app tools tests bench fuzz packaging,'$(d)/*.cpp' '$(d)/*.h'))
+
+format:
+	clang-format -i $(SOURCES_CPP)
+
+format-check:
+	@clang-format --dry-run --Werror $(SOURCES_CPP) && echo "format-check: $(words $(SOURCES_CPP)) files formatted"
 
 # Fuzzing: the data-file loader, the settings store, the command line of lunespiral-tirage and
 # the help viewer's look at a help file, each for FUZZ_SECONDS, with libFuzzer (clang),

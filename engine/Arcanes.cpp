@@ -18,17 +18,22 @@ struct Noms {
 const Noms& noms() {
     static const Noms n = [] {
         static constexpr std::array<const char*, nbArcanes> fr = {
-            "Le Bateleur", "La Papesse",      "L'Impératrice", "L'Empereur",     "Le Pape",
-            "L'Amoureux",  "Le Chariot",      "La Justice",    "L'Hermite",      "Roue de Fortune",
-            "La Force",    "Le Pendu",        "La Mort",       "La Tempérance",  "Le Diable",
-            "La Maison-Dieu", "L'Etoile",     "La Lune",       "Le Soleil",      "Le Jugement",
-            "Le Monde",    "Le Mat"};
+            "Le Bateleur",    "La Papesse", "L'Impératrice", "L'Empereur",    "Le Pape",
+            "L'Amoureux",     "Le Chariot", "La Justice",    "L'Hermite",     "Roue de Fortune",
+            "La Force",       "Le Pendu",   "La Mort",       "La Tempérance", "Le Diable",
+            "La Maison-Dieu", "L'Etoile",   "La Lune",       "Le Soleil",     "Le Jugement",
+            "Le Monde",       "Le Mat"};
         static constexpr std::array<const char*, nbArcanes> en = {
-            "The Magician", "The High Priestess", "The Empress",      "The Emperor",
-            "The Pope",     "The Lover",          "The Chariot",      "Justice",
-            "The Hermit",   "Wheel of Fortune",   "Force",            "Hanged Man",
-            "Death",        "Temperance",         "The Devil",        "Destruction Tower",
-            "The Star",     "The Moon",           "The Sun",          "Judgement",
+            "The Magician", "The High Priestess",
+            "The Empress",  "The Emperor",
+            "The Pope",     "The Lover",
+            "The Chariot",  "Justice",
+            "The Hermit",   "Wheel of Fortune",
+            "Force",        "Hanged Man",
+            "Death",        "Temperance",
+            "The Devil",    "Destruction Tower",
+            "The Star",     "The Moon",
+            "The Sun",      "Judgement",
             "The World",    "The Fool"};
         Noms resultat;
         for (int c = 1; c <= nbArcanes; ++c) {

@@ -10,7 +10,9 @@ namespace lunespiral {
 
 constexpr int nbArcanes = 22;
 
-inline bool estCarte(int carte) { return carte >= 1 && carte <= nbArcanes; }
+inline bool estCarte(int carte) {
+    return carte >= 1 && carte <= nbArcanes;
+}
 
 // The card's name in language 1 (French) or 2 (English), as Windows-1252 bytes.
 // A card or language out of range is a range error.

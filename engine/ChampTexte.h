@@ -9,8 +9,7 @@
 
 namespace lunespiral {
 
-template <std::size_t N>
-struct ChampTexte {
+template <std::size_t N> struct ChampTexte {
     std::array<char, N> octets{};
 
     std::string texte() const {

@@ -102,8 +102,7 @@ std::optional<std::string> utf8VersCp1252(std::string_view utf8, std::size_t* po
 
 std::string cp1252(std::string_view utf8) {
     auto resultat = utf8VersCp1252(utf8);
-    if (!resultat)
-        throw std::logic_error("texte hors de Windows-1252 : " + std::string(utf8));
+    if (!resultat) throw std::logic_error("texte hors de Windows-1252 : " + std::string(utf8));
     return *resultat;
 }
 

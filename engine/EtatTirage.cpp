@@ -1,17 +1,29 @@
 #include "EtatTirage.h"
 
+#include "NumerosChance.h"
+
 namespace lunespiral {
 
 void EtatTirage::commencer(TypeTirage type) {
     typeTirage_ = type;
     tirageTermine_ = false;
     nbCartesPosees_ = 0;
+    dernierClic_ = {};
+    porteurSynthese_ = 0;
+    numeros_.clear();
     carteRetournee_.remplir(false);
     switch (type) {
-    case TypeTirage::EnCroix: croixTerminee_ = false; break;
-    case TypeTirage::DixMaisons: maisonsTerminees_ = false; break;
-    case TypeTirage::Bohemiens: bohemiensTermines_ = false; break;
-    case TypeTirage::Aucun: throw ErreurEtendue();
+    case TypeTirage::EnCroix:
+        croixTerminee_ = false;
+        break;
+    case TypeTirage::DixMaisons:
+        maisonsTerminees_ = false;
+        break;
+    case TypeTirage::Bohemiens:
+        bohemiensTermines_ = false;
+        break;
+    case TypeTirage::Aucun:
+        throw ErreurEtendue();
     }
 }
 
@@ -27,29 +39,47 @@ void EtatTirage::choisirTirageSansAmorcer(TypeTirage type, Hasard& hasard, const
         throw ErreurEtendue();
     commencer(type);
     switch (type) {
-    case TypeTirage::EnCroix: tirageCroix_ = tirerCroixDepuis(hasard, cartesImposees); break;
-    case TypeTirage::DixMaisons: tirageMaisons_ = tirerMaisonsDepuis(hasard, cartesImposees); break;
-    case TypeTirage::Bohemiens: tirageBohemiens_ = tirerBohemiensDepuis(hasard, cartesImposees); break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        tirageCroix_ = tirerCroixDepuis(hasard, cartesImposees);
+        break;
+    case TypeTirage::DixMaisons:
+        tirageMaisons_ = tirerMaisonsDepuis(hasard, cartesImposees);
+        break;
+    case TypeTirage::Bohemiens:
+        tirageBohemiens_ = tirerBohemiensDepuis(hasard, cartesImposees);
+        break;
+    case TypeTirage::Aucun:
+        break;
     }
     composer(textes);
 }
 
 void EtatTirage::composer(const Textes& textes) {
     switch (typeTirage_) {
-    case TypeTirage::EnCroix: textes.composerCroix(tirageCroix_, textesCroix_); break;
-    case TypeTirage::DixMaisons: textes.composerMaisons(tirageMaisons_, textesMaisons_); break;
-    case TypeTirage::Bohemiens: textes.composerBohemiens(tirageBohemiens_, textesHorizons_); break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        textes.composerCroix(tirageCroix_, textesCroix_);
+        break;
+    case TypeTirage::DixMaisons:
+        textes.composerMaisons(tirageMaisons_, textesMaisons_);
+        break;
+    case TypeTirage::Bohemiens:
+        textes.composerBohemiens(tirageBohemiens_, textesHorizons_);
+        break;
+    case TypeTirage::Aucun:
+        break;
     }
 }
 
 bool EtatTirage::termine(TypeTirage type) const {
     switch (type) {
-    case TypeTirage::EnCroix: return croixTerminee_;
-    case TypeTirage::DixMaisons: return maisonsTerminees_;
-    case TypeTirage::Bohemiens: return bohemiensTermines_;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return croixTerminee_;
+    case TypeTirage::DixMaisons:
+        return maisonsTerminees_;
+    case TypeTirage::Bohemiens:
+        return bohemiensTermines_;
+    case TypeTirage::Aucun:
+        break;
     }
     return false;
 }
@@ -62,15 +92,24 @@ int EtatTirage::emplacementDeCarte(TypeTirage type, int d) const {
 
 int EtatTirage::carteDeLEmplacement(int n) const {
     switch (typeTirage_) {
-    case TypeTirage::EnCroix: return tirageCroix_.cartes[n];
-    case TypeTirage::DixMaisons: return tirageMaisons_.cartes[n];
-    case TypeTirage::Bohemiens: return tirageBohemiens_.cartes[n];
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return tirageCroix_.cartes[n];
+    case TypeTirage::DixMaisons:
+        return tirageMaisons_.cartes[n];
+    case TypeTirage::Bohemiens:
+        return tirageBohemiens_.cartes[n];
+    case TypeTirage::Aucun:
+        break;
     }
     throw ErreurEtendue();
 }
 
-EtatTirage::Clic EtatTirage::cliquerCarte(int d, Hasard& hasard) {
+EtatTirage::Clic EtatTirage::cliquerCarte(int d, Hasard& hasard, const OptionsChance& options) {
+    dernierClic_ = poser(d, hasard, options);
+    return dernierClic_;
+}
+
+EtatTirage::Clic EtatTirage::poser(int d, Hasard& hasard, const OptionsChance& options) {
     Clic clic;
     if (typeTirage_ == TypeTirage::Aucun || !Tab<bool, nbArcanes>::contient(d)) return clic;
 
@@ -94,16 +133,21 @@ EtatTirage::Clic EtatTirage::cliquerCarte(int d, Hasard& hasard) {
     if (typeTirage_ == TypeTirage::Bohemiens) emplacementBohemiens_[d] = n;
     clic = {Effet::CartePosee, n, carteDeLEmplacement(n), false};
     if (n == nbCartesDuTirage(typeTirage_)) {
-        terminer(hasard);
+        terminer(hasard, options);
         clic.termine = true;
     }
     return clic;
 }
 
-void EtatTirage::terminer(Hasard& hasard) {
+void EtatTirage::terminer(Hasard& hasard, const OptionsChance& options) {
     tirageTermine_ = true;
     switch (typeTirage_) {
-    case TypeTirage::EnCroix: croixTerminee_ = true; break;
+    case TypeTirage::EnCroix:
+        croixTerminee_ = true;
+        // The carrier first, then the numbers: the order the program has always drawn them in.
+        porteurSynthese_ = tirerPorteurSynthese(hasard);
+        montrerNumerosChance(hasard, options);
+        break;
     case TypeTirage::DixMaisons:
         maisonsTerminees_ = true;
         tirageMaisons_.maisonCourante = tirerMaisonCourante(hasard);
@@ -112,7 +156,8 @@ void EtatTirage::terminer(Hasard& hasard) {
         bohemiensTermines_ = true;
         tirageBohemiens_.horizonCourant = tirerHorizonCourant(hasard);
         break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::Aucun:
+        break;
     }
 }
 
@@ -123,6 +168,28 @@ int EtatTirage::tirerPorteurSynthese(Hasard& hasard) const {
         d = hasard.entre1Et(nbArcanes);
     } while (carteRetournee_[d]);
     return d;
+}
+
+void EtatTirage::montrerNumerosChance(Hasard& hasard, const OptionsChance& options) {
+    if (!tirageTermine_) return;
+    numeros_ = tirerNumerosChance(hasard, options.optionNbNumerosDeLaChance, options.optionMinRange,
+                                  options.optionMaxRange, cartesDuTirageCourant());
+    optionsNumeros_ = options;
+}
+
+void EtatTirage::cacherNumerosChance() {
+    numeros_.clear();
+}
+
+std::string EtatTirage::texteNumerosChance() const {
+    return lunespiral::texteNumerosChance(numeros_);
+}
+
+std::string EtatTirage::descriptionNumerosChance(int langue) const {
+    if (numeros_.empty()) return {};
+    return lunespiral::descriptionNumerosChance(langue, optionsNumeros_.optionNbNumerosDeLaChance,
+                                                optionsNumeros_.optionMinRange,
+                                                optionsNumeros_.optionMaxRange);
 }
 
 std::vector<int> EtatTirage::cartesDuTirageCourant() const {

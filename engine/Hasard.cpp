@@ -23,7 +23,9 @@ int Hasard::suivant(int n) {
 }
 
 int Hasard::entre1EtSauf(int n, std::initializer_list<int> exclus) {
-    auto exclu = [&exclus](int v) { return std::find(exclus.begin(), exclus.end(), v) != exclus.end(); };
+    auto exclu = [&exclus](int v) {
+        return std::find(exclus.begin(), exclus.end(), v) != exclus.end();
+    };
     // With every value of 1..n excluded the loop below would never end.
     int libre = 1;
     while (libre <= n && exclu(libre)) ++libre;

@@ -26,6 +26,8 @@ HeureUtc Horloge::maintenant() {
     return source ? source() : horlogeSysteme();
 }
 
-void Horloge::remplacer(std::function<HeureUtc()> source) { sourceRemplacee() = std::move(source); }
+void Horloge::remplacer(std::function<HeureUtc()> source) {
+    sourceRemplacee() = std::move(source);
+}
 
 } // namespace lunespiral

@@ -11,8 +11,7 @@ namespace lunespiral {
 
 namespace {
 
-template <int N>
-struct Paire {
+template <int N> struct Paire {
     Tab<std::string, N> francais;
     Tab<std::string, N> anglais;
 
@@ -35,14 +34,15 @@ const std::string& nomMaison(int maison, int langue) {
     static const Paire<nbMaisons> noms(
         {"Santé", "Amis", "Parents", "Finances", "Spiritualité", "Acquisitions", "Rencontres",
          "Inconscient", "Caractère", "Amour"},
-        {"Health", "Friends", "Relatives", "Finances", "Spirituality", "Acquisitions",
-         "Encounters", "Unconscious", "Personality", "Love"});
+        {"Health", "Friends", "Relatives", "Finances", "Spirituality", "Acquisitions", "Encounters",
+         "Unconscious", "Personality", "Love"});
     return noms.nom(maison, langue);
 }
 
 const std::string& nomHorizon(int horizon, int langue) {
-    static const Paire<nbHorizons> noms({"D'ici 1 mois", "D'ici 3 mois", "Dans 6 mois", "Dans 1 an..."},
-                                        {"In 1 month", "In 3 months", "In 6 months", "In 1 year..."});
+    static const Paire<nbHorizons> noms(
+        {"D'ici 1 mois", "D'ici 3 mois", "Dans 6 mois", "Dans 1 an..."},
+        {"In 1 month", "In 3 months", "In 6 months", "In 1 year..."});
     return noms.nom(horizon, langue);
 }
 

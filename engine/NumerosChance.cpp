@@ -58,9 +58,12 @@ std::vector<int> tirerNumerosChance(Hasard& hasard, int nombre, int minimum, int
             const int x = hasard.entre1Et(maximum - minimum + 1) + minimum - 1;
             if (deja[x]) continue;
             const int t = k() * demiEcart;
-            if (t > somme && x >= demiEcart) prendre(x);      // low so far: take a high one
-            else if (t < somme && x <= demiEcart) prendre(x); // high so far: take a low one
-            else if (hasard.entre1Et(100) < 30) prendre(x);
+            if (t > somme && x >= demiEcart)
+                prendre(x); // low so far: take a high one
+            else if (t < somme && x <= demiEcart)
+                prendre(x); // high so far: take a low one
+            else if (hasard.entre1Et(100) < 30)
+                prendre(x);
         } while (k() < nombre && restants > 0);
     }
 
@@ -90,8 +93,7 @@ std::string descriptionNumerosChance(int langue, int nombre, int minimum, int ma
     const std::string n = std::to_string(nombre);
     const std::string a = std::to_string(std::min(minimum, maximum));
     const std::string b = std::to_string(std::max(minimum, maximum));
-    if (langue == langueAnglais)
-        return "Your " + n + " lucky numbers from " + a + " to " + b;
+    if (langue == langueAnglais) return "Your " + n + " lucky numbers from " + a + " to " + b;
     return cp1252("Vos " + n + " numéros de la chance de " + a + " à " + b);
 }
 

@@ -1,18 +1,13 @@
 #pragma once
-// The three lucky-number options and their place in the user's settings store.
+// The three lucky-number options, and the table that says how each is kept in the user's
+// settings store (MagasinReglages.h): its name, its size, its default and its bounds.
 
-#include <QByteArray>
-#include <QSettings>
-#include <QString>
-
+#include <array>
 #include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace lunespiral {
+
+class MagasinReglages;
 
 struct OptionsChance {
     std::uint8_t verif = 0; // 1 once the options have been written to the store
@@ -22,51 +17,23 @@ struct OptionsChance {
     friend bool operator==(const OptionsChance&, const OptionsChance&) = default;
 };
 
-// The key path of the options in the store, as the program has always named it.
-inline const QString cleRegistreParDefaut = QStringLiteral("Software\\Ludicorium\\LUNESPIRAL 2000\\");
+// 6 numbers from 1 to 49, as the program first sets them.
+inline constexpr OptionsChance optionsParDefaut{1, 6, 1, 49};
 
-// The per-user settings store: one INI file, values kept as raw little-endian bytes under the
-// key path. Writes replace the file atomically. Without a proper file (no configuration
-// directory, or something else than a regular file in the file's place) the options live for
-// the run only: nothing is read or written, and avertissement() says so.
-class MagasinReglages {
-public:
-    // The user's own store: $XDG_CONFIG_HOME/Ludicorium/LUNESPIRAL 2000.ini, or ~/.config/...
-    explicit MagasinReglages(const QString& cleRegistre);
-    // A store in a given INI file (tests, tools).
-    MagasinReglages(const QString& fichier, const QString& cleRegistre);
-
-    // The raw bytes of a value; empty when the value is missing. A value that is not raw
-    // binary data throws ErreurReglages naming it.
-    std::optional<QByteArray> lire(const QString& nom) const;
-    // Kept aside until enregistrer(): QSettings would otherwise write it when destroyed, even
-    // after a refused save, and wait there for a lock that never goes.
-    void ecrire(const QString& nom, const QByteArray& octets);
-    // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be written.
-    void enregistrer(const QString& valeur);
-
-    // Empty when there is no configuration directory.
-    QString fichier() const { return fichier_; }
-
-    // What the user must hear of the file once, at start-up: it was damaged (it held a value Qt
-    // would decode as a serialized variant, or was implausibly large) and was moved aside to
-    // "<file>.endommage", or the options hold for this run only.
-    const std::optional<std::string>& avertissement() const { return avertissement_; }
-
-private:
-    enum class Etat {
-        Fichier,       // the INI file, through QSettings
-        PourLaSession, // nothing is read or written
-        Refuse,        // a damaged file that could not be moved aside: neither read nor written
-    };
-    void ouvrir();
-    QString fichier_;
-    QString cleRegistre_;
-    Etat etat_ = Etat::Fichier;
-    std::unique_ptr<QSettings> reglages_;
-    std::optional<std::string> avertissement_;
-    std::vector<std::pair<QString, QByteArray>> enAttente_;
+// One value of the store. Values are raw little-endian bytes, `octets` of them.
+struct Reglage {
+    const char* nom;
+    int octets;
+    std::int32_t parDefaut; // taken when the stored value cannot be read
+    std::int32_t minimum;
+    std::int32_t maximum;
+    bool marqueur; // the record's marker: left as it is when the defaults are applied
+    std::int32_t (*lire)(const OptionsChance&);
+    void (*ecrire)(OptionsChance&, std::int32_t);
 };
+
+// Every value of the store, in the order they are read and written.
+extern const std::array<Reglage, 4> reglagesChance;
 
 // The one options record of the process.
 OptionsChance& optionsChance();

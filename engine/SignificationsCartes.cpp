@@ -169,8 +169,12 @@ constexpr std::array<std::string_view, 22> anglaises = {
 
 } // namespace
 
-const std::array<std::string_view, 22>& significationsFrancaises() { return francaises; }
+const std::array<std::string_view, 22>& significationsFrancaises() {
+    return francaises;
+}
 
-const std::array<std::string_view, 22>& significationsAnglaises() { return anglaises; }
+const std::array<std::string_view, 22>& significationsAnglaises() {
+    return anglaises;
+}
 
 } // namespace lunespiral

@@ -10,8 +10,7 @@
 
 namespace lunespiral {
 
-template <typename T, int Premier, int Dernier>
-struct Tableau {
+template <typename T, int Premier, int Dernier> struct Tableau {
     static_assert(Dernier >= Premier);
     static constexpr int premier = Premier;
     static constexpr int dernier = Dernier;
@@ -40,7 +39,6 @@ private:
 };
 
 // The common case: 1..N.
-template <typename T, int N>
-using Tab = Tableau<T, 1, N>;
+template <typename T, int N> using Tab = Tableau<T, 1, N>;
 
 } // namespace lunespiral

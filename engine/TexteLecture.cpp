@@ -12,11 +12,17 @@ namespace lunespiral {
 
 namespace {
 
-bool enFrancais(int langue) { return langue == langueFrancais; }
+bool enFrancais(int langue) {
+    return langue == langueFrancais;
+}
 
-std::string utf8(const std::string& octets) { return cp1252VersUtf8(octets); }
+std::string utf8(const std::string& octets) {
+    return cp1252VersUtf8(octets);
+}
 
-std::string nom(int carte, int langue) { return utf8(nomArcane(carte, langue)); }
+std::string nom(int carte, int langue) {
+    return utf8(nomArcane(carte, langue));
+}
 
 std::size_t nbCaracteres(std::string_view texte) {
     return static_cast<std::size_t>(
@@ -54,13 +60,15 @@ void croixTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int l
         s << "  " << aligner(places[fr][i - 1], 11) << carteLue(t.cartes[i], langue) << "\n";
     if (!complet) return;
     const std::string psyche = fr ? "Psyché Globale" : "Psychical Energy";
-    s << "  " << aligner(places[fr][4], 11) << psyche << " - " << carteLue(t.cartes[5], langue) << "\n";
+    s << "  " << aligner(places[fr][4], 11) << psyche << " - " << carteLue(t.cartes[5], langue)
+      << "\n";
 
     static const char* domaines[2][4] = {{"Projects", "Love", "Health", "Relationships"},
                                          {"Projets", "Amour", "Santé", "Relations personnelles"}};
     auto cote = [&](const char* titre, int a, int b, const std::string& synthese,
                     const Tab<std::string, nbDomainesCroix>& textes) {
-        s << "\n" << titre << "   " << nom(a, langue) << " + " << nom(b, langue) << "\n\n"
+        s << "\n"
+          << titre << "   " << nom(a, langue) << " + " << nom(b, langue) << "\n\n"
           << paragraphe(synthese, langue, largeur);
         for (int d = 1; d <= nbDomainesCroix; ++d)
             s << "\n  " << domaines[fr][d - 1] << "\n" << paragraphe(textes[d], langue, largeur);
@@ -68,34 +76,35 @@ void croixTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int l
     cote("--- PRESENT ---", t.cartes[1], t.cartes[2], x.synthesePresent, x.domainesPresent);
     cote(fr ? "--- FUTUR ---" : "--- FUTURE ---", t.cartes[3], t.cartes[4], x.syntheseFutur,
          x.domainesFutur);
-    s << "\n" << psyche << "   " << nom(t.cartes[5], langue) << "\n\n"
+    s << "\n"
+      << psyche << "   " << nom(t.cartes[5], langue) << "\n\n"
       << paragraphe(x.phraseGlobale, langue, largeur);
 }
 
-void maisonsTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur) {
-    const bool fr = enFrancais(langue);
-    const bool complet = etat.maisonsTerminees();
-    const auto& t = etat.tirageMaisons();
-    s << (fr ? "TIRAGE EN DIX MAISONS" : "DRAW OF TEN HOUSES") << "\n";
-    const int posees = complet ? nbMaisons : etat.nbCartesPosees();
-    for (int h = 1; h <= posees; ++h) {
-        const std::string maison = std::string(fr ? "Maison " : "House ") + std::to_string(h) +
-                                   " <--> " + utf8(nomMaison(h, langue));
-        s << "\n" << aligner(maison, 28) << carteLue(t.cartes[h], langue) << "\n";
-        if (complet) s << paragraphe(etat.textesMaisons()[h], langue, largeur);
+// The houses and the bohemian spread read alike: each slot's label and card, then its text
+// once the spread is complete.
+template <int N>
+void emplacementsTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur,
+                       const char* titre, const Tab<int, N>& cartes,
+                       const Tab<std::string, N>& textes, std::size_t largeurLibelle,
+                       std::string (*libelle)(int n, int langue)) {
+    const bool complet = etat.tirageTermine();
+    s << titre << "\n";
+    const int posees = complet ? N : etat.nbCartesPosees();
+    for (int n = 1; n <= posees; ++n) {
+        s << "\n"
+          << aligner(libelle(n, langue), largeurLibelle) << carteLue(cartes[n], langue) << "\n";
+        if (complet) s << paragraphe(textes[n], langue, largeur);
     }
 }
 
-void bohemiensTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur) {
-    const bool fr = enFrancais(langue);
-    const bool complet = etat.bohemiensTermines();
-    const auto& t = etat.tirageBohemiens();
-    s << (fr ? "TIRAGE DES BOHÉMIENS" : "BOHEMIAN DRAW") << "\n";
-    const int posees = complet ? nbHorizons : etat.nbCartesPosees();
-    for (int n = 1; n <= posees; ++n) {
-        s << "\n" << aligner(utf8(nomHorizon(n, langue)), 15) << carteLue(t.cartes[n], langue) << "\n";
-        if (complet) s << paragraphe(etat.textesHorizons()[n], langue, largeur);
-    }
+std::string libelleMaison(int h, int langue) {
+    return std::string(enFrancais(langue) ? "Maison " : "House ") + std::to_string(h) + " <--> " +
+           utf8(nomMaison(h, langue));
+}
+
+std::string libelleHorizon(int n, int langue) {
+    return utf8(nomHorizon(n, langue));
 }
 
 } // namespace
@@ -130,16 +139,29 @@ std::string envelopper(std::string_view texte, int largeur, int retrait) {
     return resultat;
 }
 
-std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur, const std::string& numeros) {
+std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur) {
+    const bool fr = enFrancais(langue);
     std::ostringstream s;
     switch (etat.typeTirage()) {
-    case TypeTirage::EnCroix: croixTexte(s, etat, langue, largeur); break;
-    case TypeTirage::DixMaisons: maisonsTexte(s, etat, langue, largeur); break;
-    case TypeTirage::Bohemiens: bohemiensTexte(s, etat, langue, largeur); break;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        croixTexte(s, etat, langue, largeur);
+        break;
+    case TypeTirage::DixMaisons:
+        emplacementsTexte(s, etat, langue, largeur,
+                          fr ? "TIRAGE EN DIX MAISONS" : "DRAW OF TEN HOUSES",
+                          etat.tirageMaisons().cartes, etat.textesMaisons(), 28, libelleMaison);
+        break;
+    case TypeTirage::Bohemiens:
+        emplacementsTexte(s, etat, langue, largeur, fr ? "TIRAGE DES BOHÉMIENS" : "BOHEMIAN DRAW",
+                          etat.tirageBohemiens().cartes, etat.textesHorizons(), 15, libelleHorizon);
+        break;
+    case TypeTirage::Aucun:
+        break;
     }
-    if (!numeros.empty())
-        s << "\n" << (enFrancais(langue) ? "Numéros de la chance : " : "Lucky numbers: ") << numeros << "\n";
+    if (etat.numerosAffiches())
+        s << "\n"
+          << (fr ? "Numéros de la chance : " : "Lucky numbers: ") << etat.texteNumerosChance()
+          << "\n";
     return s.str();
 }
 

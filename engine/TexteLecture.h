@@ -11,9 +11,8 @@ namespace lunespiral {
 
 // The reading of the state's current spread in language 1 or 2, wrapped to `largeur`
 // characters. While the cards are being picked only the laid ones are listed; once complete,
-// every text follows. `numeros` (the lucky numbers on show, if any) closes it.
-std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur,
-                             const std::string& numeros = {});
+// every text follows. The lucky numbers on show, if any, close it.
+std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur);
 
 // Words of `utf8` wrapped to lines of at most `largeur` characters, each starting with
 // `retrait` spaces. A word longer than a line stands alone on its line.

@@ -15,19 +15,17 @@ namespace lunespiral {
 namespace {
 
 constexpr int nbEnregDomaines = nbDomaines * nbLignes * nbColonnes * nbVariantes; // 240
-constexpr int nbEnregPaires = nbArcanes * nbArcanes;                             // 484
+constexpr int nbEnregPaires = nbArcanes * nbArcanes;                              // 484
 
 // Copies the text and one NUL into the field from its first cell; the cells after the NUL keep
 // what they held. A text that leaves no room for the NUL does not fit.
-template <std::size_t N>
-void copierAvecNul(ChampTexte<N>& champ, const std::string& texte) {
+template <std::size_t N> void copierAvecNul(ChampTexte<N>& champ, const std::string& texte) {
     if (texte.size() >= N) throw ErreurEtendue();
     std::memcpy(champ.octets.data(), texte.data(), texte.size());
     champ.octets[texte.size()] = '\0';
 }
 
-template <std::size_t N>
-void lireChamp(ChampTexte<N>& champ, const unsigned char* octets) {
+template <std::size_t N> void lireChamp(ChampTexte<N>& champ, const unsigned char* octets) {
     std::memcpy(champ.octets.data(), octets, N);
 }
 
@@ -39,11 +37,16 @@ std::int32_t entier32(const unsigned char* o) {
 
 } // namespace
 
-std::string nomFichierDomaines(int langue) { return langue == langueAnglais ? "tbbus" : "tbb"; }
-std::string nomFichierPaires(int langue) { return langue == langueAnglais ? "tbcus" : "tbc"; }
+std::string nomFichierDomaines(int langue) {
+    return langue == langueAnglais ? "tbbus" : "tbb";
+}
+std::string nomFichierPaires(int langue) {
+    return langue == langueAnglais ? "tbcus" : "tbc";
+}
 
 Textes::Textes()
-    : textesDomaines_(std::make_unique<TableDomaines>()), paires_(std::make_unique<TablePaires>()) {}
+    : textesDomaines_(std::make_unique<TableDomaines>()), paires_(std::make_unique<TablePaires>()) {
+}
 
 Textes& Textes::communs() {
     static Textes textes;
@@ -68,7 +71,7 @@ void Textes::chargerTextes(int langue, const std::string& repertoire) {
     // Opened for reading only: an installed program's files are read-only for everyone, and
     // that must not count as missing.
     if (const auto contenu = lireFichierOrdinaire(repertoire + nomFichierDomaines(langue),
-                                         nbEnregDomaines * EnregDomaine::taille)) {
+                                                  nbEnregDomaines * EnregDomaine::taille)) {
         const unsigned char* o = contenu->data();
         std::size_t reste = contenu->size();
         for (int d = 1; d <= nbDomaines; ++d)
@@ -84,8 +87,8 @@ void Textes::chargerTextes(int langue, const std::string& repertoire) {
                     }
     }
 
-    const auto contenu =
-        lireFichierOrdinaire(repertoire + nomFichierPaires(langue), nbEnregPaires * EnregPaire::taille);
+    const auto contenu = lireFichierOrdinaire(repertoire + nomFichierPaires(langue),
+                                              nbEnregPaires * EnregPaire::taille);
     if (!contenu) return;
     const unsigned char* o = contenu->data();
     std::size_t reste = contenu->size();
@@ -108,11 +111,14 @@ const EnregDomaine& Textes::domaine(int d, int ligne, int colonne, int variante)
     return (*textesDomaines_)[d][ligne][colonne][variante];
 }
 
-const EnregPaire& Textes::paire(int a, int b) const { return (*paires_)[a][b]; }
+const EnregPaire& Textes::paire(int a, int b) const {
+    return (*paires_)[a][b];
+}
 
 namespace {
 
-const ChampTexte<255>& champDomaine(const Textes& t, int a, int b, Domaine d, int variante, Textes::Cote cote) {
+const ChampTexte<255>& champDomaine(const Textes& t, int a, int b, Domaine d, int variante,
+                                    Textes::Cote cote) {
     const EnregPaire& p = t.paire(a, b);
     // Every index is checked by its table: a value out of range is a range error.
     const EnregDomaine& e = t.domaine(d, p.ligne[d], p.colonne[d], variante);
@@ -121,8 +127,7 @@ const ChampTexte<255>& champDomaine(const Textes& t, int a, int b, Domaine d, in
 
 // A composed text goes into the string that held the previous reading's, reusing its buffer:
 // once the first readings are made, composing allocates nothing.
-template <std::size_t N>
-void copier(const ChampTexte<N>& champ, std::string& cible) {
+template <std::size_t N> void copier(const ChampTexte<N>& champ, std::string& cible) {
     cible.assign(champ.octets.begin(), std::find(champ.octets.begin(), champ.octets.end(), '\0'));
 }
 
@@ -134,7 +139,8 @@ std::string Textes::texteDomaine(int a, int b, Domaine d, int variante, Cote cot
 
 void Textes::composerCroix(const TirageCroix& t, TextesCroix& textes) const {
     // The cross lists its domains as Projets, Amour, Santé, Relations personnelles.
-    static constexpr Domaine ordre[nbDomainesCroix] = {Projets, Amour, Sante, RelationsPersonnelles};
+    static constexpr Domaine ordre[nbDomainesCroix] = {Projets, Amour, Sante,
+                                                       RelationsPersonnelles};
     const auto& c = t.cartes;
     copier(carte(c[5]).signification, textes.phraseGlobale);
     copier(paire(c[1], c[2]).textePresent, textes.synthesePresent);
@@ -149,14 +155,21 @@ void Textes::composerCroix(const TirageCroix& t, TextesCroix& textes) const {
 
 void Textes::composerMaisons(const TirageMaisons& t, TextesMaisons& textes) const {
     // The domain each house reads from; 0 for the houses that read the pair's own future text.
-    static constexpr int domaineDeLaMaison[nbMaisons] = {
-        Sante, RelationsPersonnelles, RelationsPersonnelles, Projets, 0,
-        Projets, RelationsPersonnelles, 0, 0, Amour};
+    static constexpr int domaineDeLaMaison[nbMaisons] = {Sante,
+                                                         RelationsPersonnelles,
+                                                         RelationsPersonnelles,
+                                                         Projets,
+                                                         0,
+                                                         Projets,
+                                                         RelationsPersonnelles,
+                                                         0,
+                                                         0,
+                                                         Amour};
     for (int h = 1; h <= nbMaisons; ++h) {
         const int d = domaineDeLaMaison[h - 1];
         copier(d == 0 ? paire(t.cartes[h], t.cartesAssociees[h]).texteFutur
-                      : champDomaine(*this, t.cartes[h], t.cartesAssociees[h], static_cast<Domaine>(d),
-                                     t.variantes[h], Cote::Futur),
+                      : champDomaine(*this, t.cartes[h], t.cartesAssociees[h],
+                                     static_cast<Domaine>(d), t.variantes[h], Cote::Futur),
                textes[h]);
     }
 }

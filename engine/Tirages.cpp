@@ -6,10 +6,14 @@ namespace lunespiral {
 
 int nbCartesDuTirage(TypeTirage type) {
     switch (type) {
-    case TypeTirage::EnCroix: return 4;
-    case TypeTirage::DixMaisons: return nbMaisons;
-    case TypeTirage::Bohemiens: return nbHorizons;
-    case TypeTirage::Aucun: break;
+    case TypeTirage::EnCroix:
+        return 4;
+    case TypeTirage::DixMaisons:
+        return nbMaisons;
+    case TypeTirage::Bohemiens:
+        return nbHorizons;
+    case TypeTirage::Aucun:
+        break;
     }
     return 0;
 }
@@ -38,6 +42,15 @@ void poserCartes(Tab<int, N>& cartes, int compte, CartesSorties& sorties, Hasard
             sorties.marquer(cartes[i]);
         }
     }
+}
+
+// The houses and the bohemian spread open alike: the laid cards, then a hidden partner for each.
+template <int N>
+void poserAvecAssociees(Tab<int, N>& cartes, Tab<int, N>& associees, Hasard& hasard,
+                        const std::vector<int>& imposees) {
+    CartesSorties sorties;
+    poserCartes(cartes, N, sorties, hasard, imposees);
+    for (int n = 1; n <= N; ++n) associees[n] = hasard.entre1EtSauf(nbArcanes, {cartes[n]});
 }
 
 } // namespace
@@ -77,10 +90,7 @@ TirageCroix tirerCroixDepuis(Hasard& hasard, const std::vector<int>& cartesImpos
 
 TirageMaisons tirerMaisonsDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageMaisons t;
-    CartesSorties sorties;
-    poserCartes(t.cartes, nbMaisons, sorties, hasard, cartesImposees);
-    for (int h = 1; h <= nbMaisons; ++h)
-        t.cartesAssociees[h] = hasard.entre1EtSauf(nbArcanes, {t.cartes[h]});
+    poserAvecAssociees(t.cartes, t.cartesAssociees, hasard, cartesImposees);
     for (int h = 1; h <= nbMaisons; ++h) t.variantes[h] = hasard.entre1Et(nbVariantes);
     // Houses that read from the same life domain must not show the same variant:
     // 2, 3 and 7 (relationships), 4 and 6 (projects). Each is drawn afresh.
@@ -92,10 +102,7 @@ TirageMaisons tirerMaisonsDepuis(Hasard& hasard, const std::vector<int>& cartesI
 
 TirageBohemiens tirerBohemiensDepuis(Hasard& hasard, const std::vector<int>& cartesImposees) {
     TirageBohemiens t;
-    CartesSorties sorties;
-    poserCartes(t.cartes, nbHorizons, sorties, hasard, cartesImposees);
-    for (int n = 1; n <= nbHorizons; ++n)
-        t.cartesAssociees[n] = hasard.entre1EtSauf(nbArcanes, {t.cartes[n]});
+    poserAvecAssociees(t.cartes, t.cartesAssociees, hasard, cartesImposees);
     return t;
 }
 
@@ -114,8 +121,12 @@ TirageBohemiens TirerBohemiens(Hasard& hasard) {
     return tirerBohemiensDepuis(hasard);
 }
 
-int tirerMaisonCourante(Hasard& hasard) { return hasard.entre1Et(nbMaisons); }
+int tirerMaisonCourante(Hasard& hasard) {
+    return hasard.entre1Et(nbMaisons);
+}
 
-int tirerHorizonCourant(Hasard& hasard) { return hasard.entre1Et(nbHorizons); }
+int tirerHorizonCourant(Hasard& hasard) {
+    return hasard.entre1Et(nbHorizons);
+}
 
 } // namespace lunespiral

@@ -20,7 +20,7 @@ constexpr int nbDomainesCroix = 4; // 1 Projets, 2 Amour, 3 Santé, 4 Relations 
 int nbCartesDuTirage(TypeTirage type);
 
 struct TirageCroix {
-    Tab<int, 5> cartes{};              // 1 left, 2 top, 3 right, 4 bottom, 5 synthesis (centre)
+    Tab<int, 5> cartes{}; // 1 left, 2 top, 3 right, 4 bottom, 5 synthesis (centre)
     Tab<int, nbDomainesCroix> variantesPresent{};
     Tab<int, nbDomainesCroix> variantesFutur{};
     friend bool operator==(const TirageCroix&, const TirageCroix&) = default;
@@ -30,7 +30,7 @@ struct TirageMaisons {
     Tab<int, nbMaisons> cartes{};
     Tab<int, nbMaisons> cartesAssociees{}; // hidden partners, never shown
     Tab<int, nbMaisons> variantes{};
-    int maisonCourante = 0;                // 1..10 once the spread is complete
+    int maisonCourante = 0; // 1..10 once the spread is complete
     friend bool operator==(const TirageMaisons&, const TirageMaisons&) = default;
 };
 

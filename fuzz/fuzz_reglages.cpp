@@ -4,6 +4,7 @@
 // so that the next start reads back exactly the options in force.
 
 #include "Erreurs.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 
 #include <QDateTime>

@@ -5,13 +5,14 @@ set(CPACK_PACKAGE_VENDOR Ludicorium)
 set(CPACK_PACKAGE_CONTACT "Ludicorium <contact@ludicorium.fr>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.ludicorium.fr/lunespiral/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tarot readings with the 22 major arcana")
+# Lines of at most 80 characters, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Lunespiral lays out tarot readings with the 22 major arcana, in French or English.
-Choose a spread - the cross, the ten houses or the bohemian spread - pick the
-cards one by one from a fanned, face-down deck, and read the reading: present
-and future in four life domains, a house-by-house portrait, or four horizons
-from one month to one year. It also draws lucky numbers, partly taken from the
-cards on the table.
+    "Lunespiral lays out tarot readings with the 22 major arcana, in French or
+English. Choose a spread - the cross, the ten houses or the bohemian spread -
+pick the cards one by one from a fanned, face-down deck, and read the reading:
+present and future in four life domains, a house-by-house portrait, or four
+horizons from one month to one year. It also draws lucky numbers, partly taken
+from the cards on the table.
 .
 The package also holds lunespiral-tirage, which draws the same readings in a
 terminal, as text or JSON.")
@@ -20,7 +21,8 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Debian's games section is for programs in /usr/games; these live in /usr/bin.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ludicorium <contact@ludicorium.fr>")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -59,13 +59,16 @@ int main(int argc, char* argv[]) {
     }
 
     Horloge::remplacer([] { return HeureUtc{21, 12, 7, 420}; });
-    QTest::mouseClick(principale->findChild<ImageControle*>(QString::fromLatin1(embleme)), Qt::LeftButton);
+    QTest::mouseClick(principale->findChild<ImageControle*>(QString::fromLatin1(embleme)),
+                      Qt::LeftButton);
     // Picks spread over the whole fan, as a hand would choose them.
     const int choix[] = {5, 17, 10, 21, 2, 13, 8, 19, 15, 11};
-    const EtatTirage& etat = etatTirage();
+    const EtatTirage& etat = (*fenetres.etat);
     for (int d : choix) {
         if (etat.tirageTermine()) break;
-        QTest::mouseClick(principale->carteTalon(d), Qt::LeftButton);
+        QTest::mouseClick(
+            principale->findChild<ImageControle*>(QStringLiteral("cartesTalon%1").arg(d)),
+            Qt::LeftButton);
     }
     if (!etat.tirageTermine()) {
         std::fputs("lunespiral-captures: the reading did not complete\n", stderr);

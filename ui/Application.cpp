@@ -10,17 +10,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 bool Application::notify(QObject* destinataire, QEvent* evenement) {
     try {
         return QApplication::notify(destinataire, evenement);
-    } catch (const ErreurEtendue& e) {
-        signalerErreur(e);
-    } catch (const ErreurLecture& e) {
-        signalerErreur(e);
-    } catch (const ErreurReglages& e) {
+    } catch (const ErreurProgramme& e) {
         signalerErreur(e);
     }
     return true;
 }
 
-void Application::signalerErreur(const std::exception& erreur) {
+void Application::signalerErreur(const ErreurProgramme& erreur) {
     BoiteMessage::information(nullptr, QString::fromUtf8(erreur.what()));
 }
 

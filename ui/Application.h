@@ -2,9 +2,9 @@
 // The application object: the one place where the engine's errors reach the user. An event
 // that fails shows the program's message in a box, and the program goes on.
 
-#include <QApplication>
+#include "Erreurs.h"
 
-#include <functional>
+#include <QApplication>
 
 namespace lunespiral {
 
@@ -15,8 +15,9 @@ public:
 
     bool notify(QObject* destinataire, QEvent* evenement) override;
 
-    // Shows an error that happened outside an event (window creation, say) the same way.
-    static void signalerErreur(const std::exception& erreur);
+    // Shows an error the same way when it cannot reach notify(): one met during start-up, or
+    // one held back until a window is up.
+    static void signalerErreur(const ErreurProgramme& erreur);
 };
 
 } // namespace lunespiral

@@ -2,8 +2,8 @@
 
 #include "Globales.h"
 
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lunespiral {
 
@@ -21,13 +21,23 @@ std::function<void(const QString&)>& observateur() {
 
 } // namespace
 
-void BoiteMessage::reponsesSuivantes(std::deque<bool> r) { reponses() = std::move(r); }
-void BoiteMessage::observer(std::function<void(const QString&)> o) { observateur() = std::move(o); }
-bool BoiteMessage::reponsesEnAttente() { return !reponses().empty(); }
+void BoiteMessage::reponsesSuivantes(std::deque<bool> r) {
+    reponses() = std::move(r);
+}
+void BoiteMessage::observer(std::function<void(const QString&)> o) {
+    observateur() = std::move(o);
+}
+bool BoiteMessage::reponsesEnAttente() {
+    return !reponses().empty();
+}
 
-bool BoiteMessage::question(QWidget* parent, const QString& texte) { return montrer(parent, texte, true); }
+bool BoiteMessage::question(QWidget* parent, const QString& texte) {
+    return montrer(parent, texte, true);
+}
 
-void BoiteMessage::information(QWidget* parent, const QString& texte) { montrer(parent, texte, false); }
+void BoiteMessage::information(QWidget* parent, const QString& texte) {
+    montrer(parent, texte, false);
+}
 
 bool BoiteMessage::montrer(QWidget* parent, const QString& texte, bool ouiNon) {
     if (observateur()) observateur()(texte);
@@ -36,13 +46,15 @@ bool BoiteMessage::montrer(QWidget* parent, const QString& texte, bool ouiNon) {
         reponses().pop_front();
         return r;
     }
-    QMessageBox boite(QMessageBox::NoIcon, titreProgramme.isEmpty() ? QStringLiteral("LUNESPIRAL 2000") : titreProgramme,
+    QMessageBox boite(QMessageBox::NoIcon,
+                      titreProgramme.isEmpty() ? QStringLiteral("LUNESPIRAL 2000") : titreProgramme,
                       texte, QMessageBox::NoButton, parent);
     const bool francais = langue != 2;
     if (ouiNon) {
-        boite.addButton(francais ? QStringLiteral("Oui") : QStringLiteral("Yes"), QMessageBox::YesRole);
-        QPushButton* non =
-            boite.addButton(francais ? QStringLiteral("Non") : QStringLiteral("No"), QMessageBox::NoRole);
+        boite.addButton(francais ? QStringLiteral("Oui") : QStringLiteral("Yes"),
+                        QMessageBox::YesRole);
+        QPushButton* non = boite.addButton(francais ? QStringLiteral("Non") : QStringLiteral("No"),
+                                           QMessageBox::NoRole);
         boite.setEscapeButton(non);
     } else {
         boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

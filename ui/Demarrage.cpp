@@ -1,6 +1,9 @@
 #include "Demarrage.h"
 
+#include "EtatTirage.h"
 #include "Globales.h"
+#include "Langue.h"
+#include "OptionsChance.h"
 #include "ServiceImages.h"
 #include "fSplash.h"
 #include "mdlChance.h"
@@ -21,7 +24,8 @@ namespace {
 // follow one per turn.
 class PreparationApresPeinture : public QObject {
 public:
-    PreparationApresPeinture(QWidget* splash, TfrmLunespiral* principale) : QObject(splash), principale_(principale) {
+    PreparationApresPeinture(QWidget* splash, TfrmLunespiral* principale)
+        : QObject(splash), principale_(principale) {
         splash->installEventFilter(this);
     }
 
@@ -59,7 +63,11 @@ Fenetres demarrer() {
     // the main window's creation uses to load the lucky-number options.
     Fenetres f;
     f.splash = frmSplash = new TfrmSplash;
-    f.principale = frmLunespiral = new TfrmLunespiral(nullptr, TfrmLunespiral::Creation::Differee);
+    f.etat = new EtatTirage;
+    const Collaborateurs collaborateurs{*f.etat, Hasard::commun(), Textes::communs(),
+                                        optionsChance(), ServiceImages::instance()};
+    f.principale = frmLunespiral =
+        new TfrmLunespiral(collaborateurs, nullptr, TfrmLunespiral::Creation::Differee);
     f.dialogue = frmConfigurationChance = new TfrmConfigurationChance;
 
     new PreparationApresPeinture(f.splash, f.principale);
@@ -69,16 +77,15 @@ Fenetres demarrer() {
     TfrmConfigurationChance* dialogue = f.dialogue;
     splash->setFenetrePrincipale(principale);
     splash->setTimerDebut(principale->timerDebut());
-    splash->appliquerLangue = [principale] { principale->AppliquerLangue(); };
+    splash->appliquerLangue = [principale] { principale->AppliquerLangue(chainesDe(langue)); };
     dialogue->setFenetrePrincipale(principale);
-    dialogue->apresConfirmation = [principale] {
-        principale->SBNumerosDeLaChance()->setChecked(true);
-        principale->SBNumerosDeLaChanceClick();
-    };
+    dialogue->setLecture(f.etat);
+    dialogue->apresConfirmation = [principale] { principale->montrerNumerosChance(); };
     principale->ouvrirAPropos = [splash] { splash->montrerAPropos(); };
     principale->ouvrirOptions = [dialogue] { dialogue->ouvrir(); };
     principale->fermerProgramme = [splash] { splash->close(); };
-    QObject::connect(splash, &TfrmSplash::ferme, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(splash, &TfrmSplash::ferme, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     return f;
 }
 
@@ -87,6 +94,7 @@ void detruire(Fenetres& f) {
     delete f.dialogue;
     delete f.principale;
     delete f.splash;
+    delete f.etat;
     frmConfigurationChance = nullptr;
     frmLunespiral = nullptr;
     frmSplash = nullptr;

@@ -7,11 +7,13 @@ namespace lunespiral {
 class TfrmSplash;
 class TfrmLunespiral;
 class TfrmConfigurationChance;
+class EtatTirage;
 
 struct Fenetres {
     TfrmSplash* splash = nullptr;
     TfrmLunespiral* principale = nullptr;
     TfrmConfigurationChance* dialogue = nullptr;
+    EtatTirage* etat = nullptr; // the reading, owned here and shown by the main window
 };
 
 // Needs the application object. The program ends when the splash, the primary window, closes.

@@ -5,7 +5,9 @@
 
 namespace lunespiral {
 
-int arrondiEchelle(double v) { return static_cast<int>(std::round(v)); }
+int arrondiEchelle(double v) {
+    return static_cast<int>(std::round(v));
+}
 
 Echelle echelleUnique(int largeurEcran, double pointsParPouce) {
     const double f = std::trunc(largeurEcran * 96.0 / pointsParPouce) / 800.0;
@@ -24,8 +26,10 @@ Echelle echelleUnique(QSize ecran, double pointsParPouce, QSize design) {
 Echelle echelleFenetrePrincipale(int largeurEcran, int hauteurEcran, double pointsParPouce) {
     const double ecranX = largeurEcran / 800.0;
     const double ecranY = hauteurEcran / 600.0;
-    const double fx = std::clamp(std::trunc(largeurEcran * 96.0 / pointsParPouce) / 800.0, ecranX / 2, ecranX);
-    const double fy = std::clamp(std::trunc(hauteurEcran * 96.0 / pointsParPouce) / 600.0, ecranY / 2, ecranY);
+    const double fx =
+        std::clamp(std::trunc(largeurEcran * 96.0 / pointsParPouce) / 800.0, ecranX / 2, ecranX);
+    const double fy =
+        std::clamp(std::trunc(hauteurEcran * 96.0 / pointsParPouce) / 600.0, ecranY / 2, ecranY);
     return {fx, fy, std::min(fx, fy)};
 }
 
@@ -59,7 +63,8 @@ void mettreAEchelle(QWidget* racine, const Echelle& echelle) {
     // Only the design's own controls: the inner parts of a text box or a scroll bar follow
     // their owner by themselves.
     for (QWidget* enfant : racine->findChildren<QWidget*>())
-        if (!enfant->objectName().isEmpty() && !enfant->objectName().startsWith(QLatin1String("qt_")))
+        if (!enfant->objectName().isEmpty() &&
+            !enfant->objectName().startsWith(QLatin1String("qt_")))
             mettreAEchelleUn(enfant, echelle);
 }
 

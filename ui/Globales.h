@@ -1,8 +1,7 @@
 #pragma once
 // The process-wide values of the program: the scale of the screen, where the program lives,
-// its title, its settings key, the language, and the reading under way.
-
-#include "EtatTirage.h"
+// its title, its settings key and the language. The windows are handed what they work with
+// (see Collaborateurs.h); these values are only read where no window is at hand.
 
 #include <QString>
 
@@ -10,15 +9,12 @@
 
 namespace lunespiral {
 
-inline double echelleX = 0; // screen width / 800
-inline double echelleY = 0; // screen height / 600
+inline double echelleX = 0;         // screen width / 800
+inline double echelleY = 0;         // screen height / 600
 inline QString repertoireProgramme; // ends with a separator
 inline QString titreProgramme;      // "LUNESPIRAL 2000"
 inline QString cleRegistre;         // "Software\Ludicorium\LUNESPIRAL 2000\"
 inline int langue = 0;              // 0 until chosen, then 1 French or 2 English
-
-// The reading on screen; the reading flow is its only writer.
-EtatTirage& etatTirage();
 
 // Nearest integer, an exact half going to the even neighbour.
 int arrondi(double v);

@@ -15,9 +15,11 @@ namespace {
 
 // Screen readers see a picture that can be chosen as a button, and any other as a graphic.
 QAccessibleInterface* accessibiliteImage(const QString& classe, QObject* objet) {
-    if (classe != QLatin1String("lunespiral::ImageControle") || !objet || !objet->isWidgetType()) return nullptr;
+    if (classe != QLatin1String("lunespiral::ImageControle") || !objet || !objet->isWidgetType())
+        return nullptr;
     auto* w = static_cast<QWidget*>(objet);
-    return new QAccessibleWidget(w, w->focusPolicy() != Qt::NoFocus ? QAccessible::Button : QAccessible::Graphic);
+    return new QAccessibleWidget(w, w->focusPolicy() != Qt::NoFocus ? QAccessible::Button
+                                                                    : QAccessible::Graphic);
 }
 
 } // namespace
@@ -34,8 +36,10 @@ ImageControle::ImageControle(QWidget* parent) : QWidget(parent) {
 void ImageControle::setImage(const QString& nom) {
     nom_ = nom;
     if (nom.isEmpty()) pixmap_ = QPixmap();
-    if (isVisible()) charger();
-    else pixmap_ = QPixmap(); // fetched when shown
+    if (isVisible())
+        charger();
+    else
+        pixmap_ = QPixmap(); // fetched when shown
     update();
 }
 
@@ -111,12 +115,19 @@ void ImageControle::keyPressEvent(QKeyEvent* e) {
         switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space: emit clique(this); return;
+        case Qt::Key_Space:
+            emit clique(this);
+            return;
         case Qt::Key_Right:
-        case Qt::Key_Down: allerAuVoisin(true); return;
+        case Qt::Key_Down:
+            allerAuVoisin(true);
+            return;
         case Qt::Key_Left:
-        case Qt::Key_Up: allerAuVoisin(false); return;
-        default: break;
+        case Qt::Key_Up:
+            allerAuVoisin(false);
+            return;
+        default:
+            break;
         }
     }
     QWidget::keyPressEvent(e);
@@ -128,7 +139,8 @@ void ImageControle::allerAuVoisin(bool suivant) {
     do {
         w = suivant ? w->nextInFocusChain() : w->previousInFocusChain();
         auto* image = qobject_cast<ImageControle*>(w);
-        if (image && image->isVisible() && image->isEnabled() && (image->focusPolicy() & Qt::TabFocus)) {
+        if (image && image->isVisible() && image->isEnabled() &&
+            (image->focusPolicy() & Qt::TabFocus)) {
             image->setFocus(Qt::TabFocusReason);
             return;
         }
@@ -144,8 +156,9 @@ void ImageControle::prendreFocusClavier() {
 void ImageControle::focusInEvent(QFocusEvent* e) {
     // A window coming back to the front gives the focus back as it was, mark included.
     if (e->reason() != Qt::ActiveWindowFocusReason)
-        focusClavier_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
-                        e->reason() == Qt::ShortcutFocusReason || e->reason() == Qt::OtherFocusReason;
+        focusClavier_ =
+            e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
+            e->reason() == Qt::ShortcutFocusReason || e->reason() == Qt::OtherFocusReason;
     update();
     QWidget::focusInEvent(e);
 }

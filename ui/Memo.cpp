@@ -1,8 +1,8 @@
 #include "Memo.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QApplication>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -62,7 +62,8 @@ void Memo::setTexte(const QString& texte) {
 namespace {
 
 qreal pixelsDe(const QFont& police, const QWidget* w) {
-    return police.pixelSize() > 0 ? police.pixelSize() : police.pointSizeF() * w->logicalDpiY() / 72.0;
+    return police.pixelSize() > 0 ? police.pixelSize()
+                                  : police.pointSizeF() * w->logicalDpiY() / 72.0;
 }
 
 } // namespace
@@ -109,7 +110,8 @@ void Memo::ajuster() {
         for (QTextBlock b = mesure.begin(); b.isValid(); b = b.next()) {
             const QTextLayout* disposition = b.layout();
             for (int i = 0; i < disposition->lineCount(); ++i) {
-                const qreal fin = disposition->position().y() + disposition->lineAt(i).rect().bottom();
+                const qreal fin =
+                    disposition->position().y() + disposition->lineAt(i).rect().bottom();
                 if (fin > cadre.height()) {
                     appliquer(police, true, cadre.height() - finDerniere);
                     return;

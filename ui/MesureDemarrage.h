@@ -26,7 +26,8 @@ inline long long maintenantNs() {
 
 class MesureDemarrage : public QObject {
 public:
-    MesureDemarrage(long long origine, long long debutMain) : origine_(origine), debutMain_(debutMain) {}
+    MesureDemarrage(long long origine, long long debutMain)
+        : origine_(origine), debutMain_(debutMain) {}
 
     // Watches `fenetre` when the benchmark asked for it.
     static bool demandee() { return !qEnvironmentVariableIsEmpty("LUNESPIRAL_MESURE_DEMARRAGE"); }

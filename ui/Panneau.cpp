@@ -78,8 +78,12 @@ void Panneau::paintEvent(QPaintEvent* e) {
         p.fillRect(rect(), couleur_);
         const QRect r = rect();
         dessinerBiseau(p, r, exterieur_, largeurBiseau_);
-        if (exterieur_ != Biseau::Aucun) dessinerBiseau(p, r.adjusted(largeurBiseau_, largeurBiseau_, -largeurBiseau_, -largeurBiseau_), interieur_, largeurBiseau_);
-        else dessinerBiseau(p, r, interieur_, largeurBiseau_);
+        if (exterieur_ != Biseau::Aucun)
+            dessinerBiseau(
+                p, r.adjusted(largeurBiseau_, largeurBiseau_, -largeurBiseau_, -largeurBiseau_),
+                interieur_, largeurBiseau_);
+        else
+            dessinerBiseau(p, r, interieur_, largeurBiseau_);
     }
     QLabel::paintEvent(e); // the caption (or picture) over the box
     if (focusClavier_ && hasFocus()) {
@@ -129,8 +133,9 @@ void Panneau::keyPressEvent(QKeyEvent* e) {
 // every control on it.
 void Panneau::focusInEvent(QFocusEvent* e) {
     const Qt::FocusReason r = e->reason();
-    const bool clavier = (focusPolicy() & Qt::TabFocus) && (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
-                                                            r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason);
+    const bool clavier = (focusPolicy() & Qt::TabFocus) &&
+                         (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
+                          r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason);
     if (clavier != focusClavier_) {
         focusClavier_ = clavier;
         update();

@@ -69,7 +69,9 @@ void ServiceImages::viderCache() {
     aPreparer_.clear();
 }
 
-bool ServiceImages::existe(const QString& nom) { return rendu(nom) != nullptr; }
+bool ServiceImages::existe(const QString& nom) {
+    return rendu(nom) != nullptr;
+}
 
 QSize ServiceImages::tailleDesign(const QString& nom) {
     QSvgRenderer* document = rendu(nom);
@@ -80,7 +82,8 @@ QPixmap ServiceImages::image(const QString& nom, QSize tailleLogique, qreal rati
     return imageRognee(nom, tailleLogique, 0, ratioPixels);
 }
 
-QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels) {
+QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int rogneHaut,
+                                   qreal ratioPixels) {
     const QSize tailleLogique(tailleDessin.width(), tailleDessin.height() - std::max(0, rogneHaut));
     if (tailleLogique.isEmpty() || ratioPixels <= 0.0) return QPixmap();
 
@@ -93,7 +96,9 @@ QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int r
     auto trouve = pixmaps_.constFind(cle);
     if (trouve != pixmaps_.constEnd()) return *trouve;
 
-    const auto pixels = [ratioPixels](int logique) { return static_cast<int>(std::lround(logique * ratioPixels)); };
+    const auto pixels = [ratioPixels](int logique) {
+        return static_cast<int>(std::lround(logique * ratioPixels));
+    };
     const QSize taillePixels(pixels(tailleLogique.width()), pixels(tailleLogique.height()));
     QImage dessin;
     if (QSvgRenderer* document = rendu(nom)) {
@@ -106,7 +111,8 @@ QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int r
         // fall above the image, so only what shows is drawn and kept.
         document->setAspectRatioMode(Qt::IgnoreAspectRatio);
         const int haut = pixels(std::max(0, rogneHaut));
-        document->render(&peintre, QRectF(QPointF(0, -haut), QSizeF(taillePixels.width(), taillePixels.height() + haut)));
+        document->render(&peintre, QRectF(QPointF(0, -haut), QSizeF(taillePixels.width(),
+                                                                    taillePixels.height() + haut)));
     } else {
         dessin = imageDeRemplacement(nom, taillePixels);
     }
@@ -121,10 +127,11 @@ QPixmap ServiceImages::imageRognee(const QString& nom, QSize tailleDessin, int r
     return pixmap;
 }
 
-void ServiceImages::preparer(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels,
-                             Qt::AspectRatioMode proportions) {
+void ServiceImages::preparer(const QString& nom, QSize tailleDessin, int rogneHaut,
+                             qreal ratioPixels, Qt::AspectRatioMode proportions) {
     aPreparer_.append({nom, tailleDessin, rogneHaut, ratioPixels, proportions});
-    if (preparationLancee_ && aPreparer_.size() == 1) QTimer::singleShot(0, [this] { preparerSuivante(); });
+    if (preparationLancee_ && aPreparer_.size() == 1)
+        QTimer::singleShot(0, [this] { preparerSuivante(); });
 }
 
 void ServiceImages::lancerPreparation() {
@@ -137,7 +144,9 @@ void ServiceImages::preparerSuivante() {
     if (aPreparer_.isEmpty()) return;
     const Demande d = aPreparer_.takeFirst();
     // The document is read here, not when the picture was asked for.
-    const QSize taille = d.proportions == Qt::IgnoreAspectRatio ? d.taille : tailleDesign(d.nom).scaled(d.taille, d.proportions);
+    const QSize taille = d.proportions == Qt::IgnoreAspectRatio
+                             ? d.taille
+                             : tailleDesign(d.nom).scaled(d.taille, d.proportions);
     imageRognee(d.nom, taille, d.rogneHaut, d.ratio);
     // One picture per turn of the event loop: a click waits for one drawing at most.
     if (!aPreparer_.isEmpty()) QTimer::singleShot(0, [this] { preparerSuivante(); });

@@ -31,15 +31,16 @@ public:
 
     // The picture drawn to tailleDessin and shown without its top `rogneHaut` logical rows: a
     // pixmap of tailleDessin less those rows (the mosaic tiles hide the faces' numeral strip).
-    QPixmap imageRognee(const QString& nom, QSize tailleDessin, int rogneHaut, qreal ratioPixels = 1.0);
+    QPixmap imageRognee(const QString& nom, QSize tailleDessin, int rogneHaut,
+                        qreal ratioPixels = 1.0);
 
     // Pictures the program will need soon, drawn one at a time while the event loop is idle
     // once lancerPreparation() has been called (after the splash's first paint), so that the
     // language choice and the first clicks find them ready. Asking for one before its turn
     // simply draws it then. With Qt::KeepAspectRatio the picture is drawn at its own proportions
     // within tailleDessin, as ImageControle shows it when told to keep them.
-    void preparer(const QString& nom, QSize tailleDessin, int rogneHaut = 0, qreal ratioPixels = 1.0,
-                  Qt::AspectRatioMode proportions = Qt::IgnoreAspectRatio);
+    void preparer(const QString& nom, QSize tailleDessin, int rogneHaut = 0,
+                  qreal ratioPixels = 1.0, Qt::AspectRatioMode proportions = Qt::IgnoreAspectRatio);
     void lancerPreparation();
     bool preparationEnAttente() const { return !aPreparer_.isEmpty(); }
 

@@ -1,9 +1,11 @@
 #include "fSplash.h"
 
 #include "BoiteMessage.h"
+#include "Design.h"
 #include "Echelle.h"
 #include "Globales.h"
 #include "ImageControle.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Polices.h"
 #include "RepertoireProgramme.h"
@@ -34,52 +36,36 @@ const char* const texteAvis =
     "Lunespiral lays out cross, ten-house and bohemian readings, offered for entertainment "
     "and reflection.";
 
-enum class Genre { Cadre, Etiquette, Image, Bouton };
-enum class Taille { Fixe, AuTexte, Paragraphe };
-
-struct Ligne {
-    const char* nom;
-    Genre genre;
-    const char* parent; // "" for the window itself
-    int x, y, largeur, hauteur;
-    Taille taille = Taille::Fixe;
-    Famille famille = Famille::Sans;
-    int pixels = 0;  // 0: the window's font
-    int fond = -1;   // #RRGGBB, or -1 for none
-    bool visible = true;
-    const char* texte = ""; // caption, or the picture's name
-    int marge = 0;          // inner margin of a paragraph
-};
-
 constexpr int fondFenetre = 0x8080FF;
 constexpr int fondAvis = 0xD7D7FF;
 
 // Order matters twice: parents come before their children, and the focus moves through the
 // buttons in the order they are created (English before French inside the frame).
-const Ligne design[] = {
-    {"FrameSplash", Genre::Cadre, "", 12, 8, 431, 251},
-    {"lblCompanyProduct", Genre::Etiquette, "FrameSplash", 9, 13, 0, 0, Taille::AuTexte, Famille::Serif, 27},
-    {"lblAvis", Genre::Etiquette, "FrameSplash", 17, 57, 0, 0, Taille::AuTexte, Famille::Sans, 0, -1, true, avis},
-    {"lblTexteAvis", Genre::Etiquette, "FrameSplash", 15, 103, 404, 102, Taille::Paragraphe, Famille::Sans, 13, fondAvis, true, texteAvis, 5},
-    {"Image1", Genre::Image, "FrameSplash", 388, 16, 32, 32, Taille::Fixe, Famille::Sans, 0, -1, true, "iconeSplash"},
-    {"PanelStartEnglish", Genre::Bouton, "FrameSplash", 226, 210, 176, 33, Taille::Fixe, Famille::Serif, 21, -1, true, "ENGLISH"},
-    {"PanelStartFrench", Genre::Bouton, "FrameSplash", 30, 210, 191, 33, Taille::Fixe, Famille::Serif, 21, -1, true, "FRANCAIS"},
-    {"panelOKAbout", Genre::Bouton, "", 26, 218, 405, 33, Taille::Fixe, Famille::Serif, 21, -1, false, "OK"},
-    {"Image2", Genre::Image, "", 42, 264, 51, 33, Taille::Fixe, Famille::Sans, 0, -1, true, "imageSplash"},
-    {"Label1", Genre::Etiquette, "", 102, 270, 318, 22, Taille::Fixe, Famille::Serif, 21, -1, true, "www.ludicorium.fr"},
+// clang-format off
+const Controle design[] = {
+    {.nom = "FrameSplash", .genre = Genre::Cadre, .geometrie = {12, 8, 431, 251}},
+    {.nom = "lblCompanyProduct", .genre = Genre::Etiquette, .parent = "FrameSplash", .geometrie = {9, 13, 0, 0},
+     .police = {Famille::Serif, 27}, .taille = Taille::AuTexte},
+    {.nom = "lblAvis", .genre = Genre::Etiquette, .parent = "FrameSplash", .geometrie = {17, 57, 0, 0},
+     .texte = avis, .taille = Taille::AuTexte},
+    {.nom = "lblTexteAvis", .genre = Genre::Etiquette, .parent = "FrameSplash", .geometrie = {15, 103, 404, 102},
+     .fond = fondAvis, .police = {Famille::Sans, 13}, .texte = texteAvis, .taille = Taille::Paragraphe, .marge = 5},
+    {.nom = "Image1", .genre = Genre::Image, .parent = "FrameSplash", .geometrie = {388, 16, 32, 32},
+     .texte = "iconeSplash"},
+    {.nom = "PanelStartEnglish", .genre = Genre::Bouton, .parent = "FrameSplash", .geometrie = {226, 210, 176, 33},
+     .police = {Famille::Serif, 21}, .curseur = Qt::PointingHandCursor, .texte = "ENGLISH"},
+    {.nom = "PanelStartFrench", .genre = Genre::Bouton, .parent = "FrameSplash", .geometrie = {30, 210, 191, 33},
+     .police = {Famille::Serif, 21}, .curseur = Qt::PointingHandCursor, .texte = "FRANCAIS"},
+    {.nom = "panelOKAbout", .genre = Genre::Bouton, .geometrie = {26, 218, 405, 33}, .police = {Famille::Serif, 21},
+     .visible = false, .curseur = Qt::PointingHandCursor, .texte = "OK"},
+    {.nom = "Image2", .genre = Genre::Image, .geometrie = {42, 264, 51, 33}, .texte = "imageSplash"},
+    {.nom = "Label1", .genre = Genre::Etiquette, .geometrie = {102, 270, 318, 22}, .police = {Famille::Serif, 21},
+     .texte = "www.ludicorium.fr"},
 };
+// clang-format on
 
 const QString nomProgramme = QStringLiteral("LUNESPIRAL");
 const QString versionProgramme = QStringLiteral("2000");
-
-QColor couleur(int rrggbb) { return QColor::fromRgb(static_cast<QRgb>(rrggbb)); }
-
-void peindreFond(QWidget* w, int rrggbb) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, couleur(rrggbb));
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 
 } // namespace
 
@@ -104,44 +90,7 @@ void TfrmSplash::construireDesign() {
     peindreFond(this, fondFenetre);
     setFont(policeDesign(Famille::Sans, 11));
 
-    QHash<QString, QWidget*> parents;
-    for (const Ligne& l : design) {
-        QWidget* parent = *l.parent ? parents.value(QString::fromLatin1(l.parent)) : this;
-        const QString texte = QString::fromUtf8(l.texte);
-        QWidget* w = nullptr;
-        switch (l.genre) {
-        case Genre::Cadre: w = new QGroupBox(parent); break;
-        case Genre::Etiquette: {
-            auto* e = new QLabel(texte, parent);
-            e->setWordWrap(l.taille == Taille::Paragraphe);
-            e->setAlignment(l.taille == Taille::Fixe         ? Qt::AlignCenter
-                            : l.taille == Taille::Paragraphe ? Qt::AlignLeft | Qt::AlignVCenter
-                                                             : Qt::AlignLeft | Qt::AlignTop);
-            w = e;
-            break;
-        }
-        case Genre::Image: {
-            auto* i = new ImageControle(parent);
-            i->setImage(texte);
-            w = i;
-            break;
-        }
-        case Genre::Bouton: {
-            auto* b = new QPushButton(texte, parent);
-            // Enter chooses the focused button as Space does, outside a dialog too.
-            b->setAutoDefault(true);
-            b->setCursor(Qt::PointingHandCursor);
-            w = b;
-            break;
-        }
-        }
-        w->setObjectName(QString::fromLatin1(l.nom));
-        w->setGeometry(l.x, l.y, l.largeur, l.hauteur);
-        if (l.pixels > 0) w->setFont(policeDesign(l.famille, l.pixels));
-        if (l.fond >= 0) peindreFond(w, l.fond);
-        w->setVisible(l.visible);
-        parents.insert(w->objectName(), w);
-    }
+    construireControles(this, design);
 
     PanelStartFrench_ = findChild<QPushButton*>(QStringLiteral("PanelStartFrench"));
     PanelStartEnglish_ = findChild<QPushButton*>(QStringLiteral("PanelStartEnglish"));
@@ -153,21 +102,25 @@ void TfrmSplash::construireDesign() {
 
 void TfrmSplash::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    const Echelle echelle = echelleUnique(ecran->size(), ecran->logicalDotsPerInch(), QSize(455, 304));
+    const Echelle echelle =
+        echelleUnique(ecran->size(), ecran->logicalDotsPerInch(), QSize(455, 304));
     mettreAEchelle(this, echelle);
-    for (const Ligne& l : design)
+    for (const Controle& l : design)
         if (l.marge > 0)
-            findChild<QLabel*>(QString::fromLatin1(l.nom))->setMargin(arrondiEchelle(l.marge * echelle.x));
+            findChild<QLabel*>(QString::fromLatin1(l.nom))
+                ->setMargin(arrondiEchelle(l.marge * echelle.x));
 
     repertoireProgramme = repertoireDuProgramme();
     if (repertoireProgramme.isEmpty()) {
         // Before the language choice: said in both languages, once the splash is up.
         QTimer::singleShot(0, this, [] {
             BoiteMessage::information(
-                nullptr, QStringLiteral("Lunespiral ne trouve pas le dossier où il est installé : ses fichiers de "
-                                        "données et d'aide ne seront pas lus.\n"
-                                        "Lunespiral cannot find the folder it is installed in: its data and "
-                                        "help files will not be read."));
+                nullptr,
+                QStringLiteral(
+                    "Lunespiral ne trouve pas le dossier où il est installé : ses fichiers de "
+                    "données et d'aide ne seront pas lus.\n"
+                    "Lunespiral cannot find the folder it is installed in: its data and "
+                    "help files will not be read."));
         });
     }
     titreProgramme = nomProgramme + QLatin1Char(' ') + versionProgramme;
@@ -177,8 +130,9 @@ void TfrmSplash::FormCreate() {
     findChild<QLabel*>(QStringLiteral("lblCompanyProduct"))->setText(titreProgramme);
     // Labels sized to their text are sized once their font has its final size, so that the
     // rounding of a scaled font never cuts the last letter.
-    for (const Ligne& l : design)
-        if (l.taille == Taille::AuTexte) findChild<QLabel*>(QString::fromLatin1(l.nom))->adjustSize();
+    for (const Controle& l : design)
+        if (l.taille == Taille::AuTexte)
+            findChild<QLabel*>(QString::fromLatin1(l.nom))->adjustSize();
 
     setFixedSize(size());
     centrer();
@@ -200,9 +154,13 @@ void TfrmSplash::choisirLangue(int code) {
     if (timerDebut_) timerDebut_->start();
 }
 
-void TfrmSplash::PanelStartFrenchClick() { choisirLangue(1); }
+void TfrmSplash::PanelStartFrenchClick() {
+    choisirLangue(1);
+}
 
-void TfrmSplash::PanelStartEnglishClick() { choisirLangue(2); }
+void TfrmSplash::PanelStartEnglishClick() {
+    choisirLangue(2);
+}
 
 // ---------------------------------------------------------------------------------------------
 // The about window.

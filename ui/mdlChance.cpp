@@ -1,8 +1,13 @@
 #include "mdlChance.h"
 
+#include "EtatTirage.h"
+
+#include "Design.h"
 #include "Echelle.h"
 #include "Erreurs.h"
 #include "Globales.h"
+#include "Langue.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Panneau.h"
 #include "Polices.h"
@@ -24,40 +29,44 @@ namespace {
 // ---------------------------------------------------------------------------------------------
 // The design of the dialog, for a 437 x 145 client area on an 800 x 600 screen at 96 dpi.
 
-enum class Genre { Titre, Valeur, Barre, Bouton };
+constexpr int faceBouton = 0xC0C0C0;
 
-struct Ligne {
-    const char* nom;
-    Genre genre;
-    int x, y, largeur, hauteur;
-    Famille famille = Famille::Sans;
-    int pixels = 0;
-    bool gras = false;
-    int minimum = 0, maximum = 0, page = 0; // scroll bars; their step is always 1
-    const char* texte = "";
+// A long title takes two lines rather than losing its end.
+// clang-format off
+const Controle design[] = {
+    {.nom = "panelTitreNbNumeros", .genre = Genre::Panneau, .geometrie = {6, 6, 140, 39}, .fond = faceBouton,
+     .police = {Famille::Sans, 11, true}, .legende = Cle::titreNbNumeros, .retourALaLigne = true},
+    {.nom = "panelTitreValeurMinimale", .genre = Genre::Panneau, .geometrie = {150, 6, 140, 39}, .fond = faceBouton,
+     .police = {Famille::Sans, 12, true}, .legende = Cle::titreValeurMinimale, .retourALaLigne = true},
+    {.nom = "panelTitreValeurMaximale", .genre = Genre::Panneau, .geometrie = {294, 6, 140, 39}, .fond = faceBouton,
+     .police = {Famille::Sans, 12, true}, .legende = Cle::titreValeurMaximale, .retourALaLigne = true},
+    {.nom = "scrollBarNombreNumeros", .genre = Genre::Barre, .geometrie = {6, 48, 139, 16}, .minimum = 1,
+     .maximum = 10, .page = 1},
+    {.nom = "ScrollBarValeurMinimale", .genre = Genre::Barre, .geometrie = {150, 48, 139, 16}, .minimum = 1,
+     .maximum = 500, .page = 10},
+    {.nom = "scrollBarValeurMaximale", .genre = Genre::Barre, .geometrie = {294, 48, 139, 16}, .minimum = 1,
+     .maximum = 500, .page = 10},
+    {.nom = "panelNbNumeros", .genre = Genre::Panneau, .geometrie = {6, 68, 140, 39}, .fond = faceBouton,
+     .police = {Famille::Sans, 21}},
+    {.nom = "panelValeurMinimale", .genre = Genre::Panneau, .geometrie = {150, 68, 140, 39}, .fond = faceBouton,
+     .police = {Famille::Sans, 21}},
+    {.nom = "panelValeurMaximale", .genre = Genre::Panneau, .geometrie = {294, 68, 140, 39}, .fond = faceBouton,
+     .police = {Famille::Sans, 21}},
+    {.nom = "buttonAnnuler", .genre = Genre::Bouton, .geometrie = {6, 114, 213, 27}, .police = {Famille::Serif, 21},
+     .curseur = Qt::UpArrowCursor, .legende = Cle::annuler},
+    {.nom = "Button1", .genre = Genre::Bouton, .geometrie = {224, 114, 209, 27}, .police = {Famille::Serif, 21},
+     .curseur = Qt::UpArrowCursor, .texte = "OK"},
 };
-
-const Ligne design[] = {
-    {"panelTitreNbNumeros", Genre::Titre, 6, 6, 140, 39, Famille::Sans, 11, true},
-    {"panelTitreValeurMinimale", Genre::Titre, 150, 6, 140, 39, Famille::Sans, 12, true},
-    {"panelTitreValeurMaximale", Genre::Titre, 294, 6, 140, 39, Famille::Sans, 12, true},
-    {"scrollBarNombreNumeros", Genre::Barre, 6, 48, 139, 16, Famille::Sans, 0, false, 1, 10, 1},
-    {"ScrollBarValeurMinimale", Genre::Barre, 150, 48, 139, 16, Famille::Sans, 0, false, 1, 500, 10},
-    {"scrollBarValeurMaximale", Genre::Barre, 294, 48, 139, 16, Famille::Sans, 0, false, 1, 500, 10},
-    {"panelNbNumeros", Genre::Valeur, 6, 68, 140, 39, Famille::Sans, 21},
-    {"panelValeurMinimale", Genre::Valeur, 150, 68, 140, 39, Famille::Sans, 21},
-    {"panelValeurMaximale", Genre::Valeur, 294, 68, 140, 39, Famille::Sans, 21},
-    {"buttonAnnuler", Genre::Bouton, 6, 114, 213, 27, Famille::Serif, 21},
-    {"Button1", Genre::Bouton, 224, 114, 209, 27, Famille::Serif, 21, false, 0, 0, 0, "OK"},
-};
+// clang-format on
 
 const char* const ordreFocus[] = {"Button1", "ScrollBarValeurMinimale", "scrollBarValeurMaximale",
                                   "scrollBarNombreNumeros", "buttonAnnuler"};
 
 const QColor sarcelle(0, 128, 128);
-const QColor faceBouton(192, 192, 192);
 
-QString decimal(int v) { return QString::number(v); }
+QString decimal(int v) {
+    return QString::number(v);
+}
 
 // The style draws the arrow buttons of a scroll bar at a fixed size; on a large screen the bars
 // are scaled with the dialog, and their buttons should be as well.
@@ -98,35 +107,7 @@ void TfrmConfigurationChance::construireDesign() {
     setAutoFillBackground(true);
     setFont(policeDesign(Famille::Sans, 11));
 
-    for (const Ligne& l : design) {
-        QWidget* w = nullptr;
-        switch (l.genre) {
-        case Genre::Titre:
-        case Genre::Valeur: {
-            auto* p = new Panneau(this);
-            p->setCouleur(faceBouton);
-            // A long title takes two lines rather than losing its end.
-            p->setWordWrap(l.genre == Genre::Titre);
-            w = p;
-            break;
-        }
-        case Genre::Barre: {
-            auto* b = new QScrollBar(Qt::Horizontal, this);
-            b->setFocusPolicy(Qt::StrongFocus);
-            w = b;
-            break;
-        }
-        case Genre::Bouton: {
-            auto* b = new QPushButton(QString::fromUtf8(l.texte), this);
-            b->setCursor(Qt::UpArrowCursor);
-            w = b;
-            break;
-        }
-        }
-        w->setObjectName(QString::fromLatin1(l.nom));
-        w->setGeometry(l.x, l.y, l.largeur, l.hauteur);
-        if (l.pixels > 0) w->setFont(policeDesign(l.famille, l.pixels, l.gras));
-    }
+    construireControles(this, design);
     // Made after the bars, so that it outlives them when the dialog's children are deleted.
     auto* styleBarres = new StyleBarres;
     styleBarres->setParent(this);
@@ -153,7 +134,8 @@ void TfrmConfigurationChance::construireDesign() {
 void TfrmConfigurationChance::FormCreate() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     // 440 x 145 once sized below, with room for the frame the window system adds.
-    mettreAEchelle(this, echelleUnique(ecran->availableSize(), ecran->logicalDotsPerInch(), QSize(460, 175)));
+    mettreAEchelle(
+        this, echelleUnique(ecran->availableSize(), ecran->logicalDotsPerInch(), QSize(460, 175)));
 
     // As wide as the columns with the left margin repeated on the right. The window system
     // draws its frame outside this width, so the margin is counted once on each side.
@@ -161,7 +143,7 @@ void TfrmConfigurationChance::FormCreate() {
                  height());
     move(ecran->geometry().center() - rect().center());
 
-    for (const Ligne& l : design)
+    for (const Controle& l : design)
         if (l.genre == Genre::Barre) {
             auto* barre = findChild<QScrollBar*>(QString::fromLatin1(l.nom));
             barre->setRange(l.minimum, l.maximum);
@@ -176,7 +158,8 @@ void TfrmConfigurationChance::FormCreate() {
     connect(scrollBarValeurMaximale_, &QScrollBar::valueChanged, this,
             &TfrmConfigurationChance::scrollBarValeurMaximaleChange);
     connect(Button1_, &QPushButton::clicked, this, &TfrmConfigurationChance::Button1Click);
-    connect(buttonAnnuler_, &QPushButton::clicked, this, &TfrmConfigurationChance::buttonAnnulerClick);
+    connect(buttonAnnuler_, &QPushButton::clicked, this,
+            &TfrmConfigurationChance::buttonAnnulerClick);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -206,13 +189,10 @@ void TfrmConfigurationChance::FormActivate() {
     scrollBarValeurMaximale_->setValue(o.optionMaxRange);
     panelValeurMaximale_->setText(decimal(o.optionMaxRange));
 
-    const bool anglais = langue == 2;
-    setWindowTitle(anglais ? QStringLiteral("Options for the choice of your lucky numbers")
-                           : QStringLiteral("Options de choix des numéros de la chance"));
-    panelTitreNbNumeros_->setText(anglais ? QStringLiteral("Number of numbers") : QStringLiteral("Nombre de numéros"));
-    panelTitreValeurMinimale_->setText(anglais ? QStringLiteral("Minimum") : QStringLiteral("Valeur minimale"));
-    panelTitreValeurMaximale_->setText(anglais ? QStringLiteral("Maximum") : QStringLiteral("Valeur maximale"));
-    buttonAnnuler_->setText(anglais ? QStringLiteral("CANCEL") : QStringLiteral("ANNULER"));
+    // French until English is chosen.
+    const Chaines chaines = chainesDe(langue == langueAnglais ? langueAnglais : langueFrancais);
+    setWindowTitle(chaines.texte(Cle::titreOptions));
+    appliquerLegendes(this, design, chaines);
     Button1_->setFocus();
 }
 
@@ -283,10 +263,12 @@ void TfrmConfigurationChance::Button1Click() {
         throw;
     }
     fermer();
-    if (etatTirage().tirageTermine() && apresConfirmation) apresConfirmation();
+    if (etat_ && etat_->tirageTermine() && apresConfirmation) apresConfirmation();
 }
 
-void TfrmConfigurationChance::buttonAnnulerClick() { fermer(); }
+void TfrmConfigurationChance::buttonAnnulerClick() {
+    fermer();
+}
 
 void TfrmConfigurationChance::fermer() {
     hide();

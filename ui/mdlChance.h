@@ -12,6 +12,7 @@ class QScrollBar;
 
 namespace lunespiral {
 
+class EtatTirage;
 class Panneau;
 
 class TfrmConfigurationChance : public QDialog {
@@ -23,6 +24,8 @@ public:
     ~TfrmConfigurationChance() override;
 
     void setFenetrePrincipale(QWidget* fenetre) { fenetrePrincipale_ = fenetre; }
+    // The reading on screen: new numbers follow OK only when it is complete.
+    void setLecture(const EtatTirage* etat) { etat_ = etat; }
     // Run after OK when a draw is complete: the main window presses its numbers button and
     // shows numbers drawn with the new options.
     std::function<void()> apresConfirmation;
@@ -50,6 +53,7 @@ private:
     void fermer();
 
     QPointer<QWidget> fenetrePrincipale_;
+    const EtatTirage* etat_ = nullptr;
     QScrollBar* scrollBarNombreNumeros_ = nullptr;
     QScrollBar* ScrollBarValeurMinimale_ = nullptr;
     QScrollBar* scrollBarValeurMaximale_ = nullptr;

@@ -1,15 +1,19 @@
 #pragma once
 // The main window: where every reading takes place. Designed on an 800-pixel-wide canvas,
-// shown borderless and maximised, scaled to the screen once when it is created.
+// shown borderless and maximised, scaled to the screen once when it is created. It holds the
+// bottom bar, the spread chooser, the deck and the star field; the result of each spread is
+// shown by a view of its own (VueCroix, VueMaisons, VueBohemiens). It shows the reading state
+// it is handed and changes it only through the state's transitions.
 
+#include "Chaines.h"
+#include "ChampEtoiles.h"
+#include "Collaborateurs.h"
 #include "Echelle.h"
-#include "ImageControle.h"
-#include "Memo.h"
-#include "Panneau.h"
-#include "Tableau.h"
-#include "Textes.h"
-#include "Tirages.h"
+#include "EtatTirage.h"
+#include "Mosaique.h"
+#include "VueResultat.h"
 
+#include <QColor>
 #include <QPoint>
 #include <QTimer>
 #include <QToolButton>
@@ -20,89 +24,43 @@
 
 namespace lunespiral {
 
+class BarreInfo;
+class Talon;
+class Memo;
+class VueCroix;
+class VueMaisons;
+class VueBohemiens;
+
 class TfrmLunespiral : public QWidget {
     Q_OBJECT
+    // For the tests: how many stars the last field scattered.
+    Q_PROPERTY(int nbEtoiles READ nbEtoiles)
 public:
     // Complete: the window and all its controls are made at once. Differee: only the window,
     // its start timer and the lucky-number options; the controls wait for terminerCreation().
     enum class Creation { Complete, Differee };
 
     // Creates the window hidden and runs FormCreate (now or, when deferred, later).
-    explicit TfrmLunespiral(QWidget* parent = nullptr, Creation creation = Creation::Complete);
+    explicit TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* parent = nullptr,
+                            Creation creation = Creation::Complete);
 
     // Makes the controls of a window created with Creation::Differee; does nothing the second
     // time. Everything that uses the controls from outside calls it first.
     void terminerCreation();
     bool creationTerminee() const { return creationTerminee_; }
 
-    // Layout.
-    void CalculerPositions();
-    void AfficherMosaique();
-    void DessinerEtoiles();
-    void AfficherInfo(const QString& texte);
-
-    // Languages.
-    void AppliquerLangue();
-    void AppliquerLegendes();
-
-    // Start-up and the bottom bar.
-    void timerDebutTimer();
-    void TSBAideClick();
-    void TSBAboutClick();
-    void TSBIconifyClick();
-    void TSBQuitClick();
-    void AppelPanelMyMouseDown(Panneau* panneau);
-    void AppelPanelMyMouseUp(Panneau* panneau);
-
-    // The reading flow.
-    void imageTirageEnCroixClick();
-    void imageTirageDixMaisonsClick();
-    void imageTirageBohemiensClick();
-    void CommencerTirage(TypeTirage type);
-    void AppelCliqueMain(int d);
-    void panelNouveauTirageClick();
-
-    // The result views.
-    void afficherTextesCroix(const TextesCroix& textes);
-    void poserTextesCroix(); // the chosen cross's texts, if not yet in their boxes
-    void afficherResultatCroix();
-    void afficherMaison(int h);
-    void afficherHorizon(int n);
-    void choisirMaison(int d);
-    void choisirHorizon(int d);
-    void effacerResultats();
-    void panelInformationsDblClick();
-
-    // The lucky numbers.
-    void SBNumerosDeLaChanceClick();
-    void SBConfigurationNumerosDeLaChanceClick();
-
-    // Copies the reading on screen to the clipboard as plain text.
-    void copierLecture();
+    // The strings of the language chosen (chainesDe(langue)).
+    void AppliquerLangue(const Chaines& chaines);
+    // Started by the splash once the language is chosen: the window comes up.
+    QTimer* timerDebut() const { return timerDebut_; }
+    // After the options changed: a complete reading presses the button and shows new numbers.
+    void montrerNumerosChance();
 
     // What the rest of the program plugs in: the about window, the options dialog, and the
     // end of the program (closing the primary window).
     std::function<void()> ouvrirAPropos;
     std::function<void()> ouvrirOptions;
     std::function<void()> fermerProgramme;
-
-    QTimer* timerDebut() const { return timerDebut_; }
-    QToolButton* SBNumerosDeLaChance() const { return sbNumeros_; }
-
-    // Read access for the tests and for whoever needs to look.
-    ImageControle* carteTalon(int d) const { return cartesTalon_[d]; }
-    ImageControle* tuileMosaique(int colonne, int rangee) const { return mosaique_[colonne][rangee]; }
-    Panneau* etiquetteNom(int n) const { return etiquettesNoms_[n]; }
-    Panneau* etiquetteMaison(int h) const { return etiquettesMaisons_[h]; }
-    Panneau* etiquetteHorizon(int n) const { return etiquettesHorizons_[n]; }
-    QPoint posCroix(int i) const { return posCroix_[i]; }
-    QPoint posMaisons(int i) const { return posMaisons_[i]; }
-    QPoint posBohemiens(int i) const { return posBohemiens_[i]; }
-    int largeurCarte() const { return largeurCarte_; }
-    int hauteurCarte() const { return hauteurCarte_; }
-    int ecartCarte() const { return ecartCarte_; }
-    int margeCarte() const { return margeCarte_; }
-    int nbEtoiles() const { return static_cast<int>(etoiles_.size()); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -111,64 +69,74 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    // Creation.
     void FormCreate();
     void construireDesign();
     void creerControlesDynamiques();
     void relierEvenements();
+    void preparerImages();
     void placerPanneauxDuBas();
-    Panneau* nouvelleEtiquette(int hauteur);
-    void poserCarte(int d, int n, int carte, QPoint position);
-    void placerEtiquetteNom(int n, const QString& nom, QPoint position);
-    void terminerCroix();
-    void terminerMaisons();
-    void terminerBohemiens();
-    void afficherCarteSynthese();
-    static void colorer(Panneau* etiquette, bool choisie);
 
-    template <typename T>
-    T* controle(const char* nom) const {
+    // Layout.
+    void CalculerPositions();
+    void DessinerEtoiles();
+    void AppliquerLegendes();
+    int nbEtoiles() const { return etoiles_.nombre(); }
+
+    // Start-up and the bottom bar.
+    void timerDebutTimer();
+    void TSBAideClick();
+    void TSBAboutClick();
+    void TSBIconifyClick();
+    void TSBQuitClick();
+
+    // The reading flow.
+    void CommencerTirage(TypeTirage type);
+    void AppelCliqueMain(int d);
+    void terminerTirage();
+    void panelNouveauTirageClick();
+    void effacerResultats();
+    void panelInformationsDblClick();
+    VueResultat& vue(TypeTirage type) const;
+
+    // The lucky numbers.
+    void SBNumerosDeLaChanceClick();
+    void SBConfigurationNumerosDeLaChanceClick();
+    void afficherNumerosChance(); // those of the reading state, or the bar's message
+
+    // Copies the reading on screen to the clipboard as plain text.
+    void copierLecture();
+    int langueDesNoms() const; // French until English is chosen
+
+    template <typename T> T* controle(const char* nom) const {
         return findChild<T*>(QString::fromLatin1(nom));
     }
 
-    struct Etoile {
-        QPoint position;
-        QColor couleur;
-    };
+    EtatTirage& etat_;
+    Hasard& hasard_;
+    Textes& textes_;
+    OptionsChance& options_;
+    ServiceImages& images_;
+    Chaines chaines_;
 
     Echelle echelle_;
-    int largeurCarte_ = 0;
-    int hauteurCarte_ = 0;
-    int ecartCarte_ = 0;
-    int margeCarte_ = 0;
-    int hauteurPanelInfo_ = 0;
+    Plateau plateau_;
     int hauteurPhraseGlobale_ = 0;
+    BarreInfo* barre_ = nullptr;
+    Talon* talon_ = nullptr;
+    VueCroix* vueCroix_ = nullptr;
+    VueMaisons* vueMaisons_ = nullptr;
+    VueBohemiens* vueBohemiens_ = nullptr;
 
-    Tab<ImageControle*, 22> cartesTalon_{};
-    Tab<QString, 22> imagesFaces_{};
-    Tab<QString, nbMaisons> imagesMaisons_{};
-    Tab<Tab<ImageControle*, 5>, 10> mosaique_{};
-    Tab<Panneau*, nbHorizons> etiquettesHorizons_{};
-    Tab<Panneau*, nbMaisons> etiquettesNoms_{};
-    Tab<Panneau*, nbMaisons> etiquettesMaisons_{};
-    Tab<QPoint, 5> posCroix_{};
-    Tab<QPoint, nbMaisons> posMaisons_{};
-    Tab<QPoint, nbHorizons> posBohemiens_{};
-
-    std::vector<Etoile> etoiles_;
+    Mosaique mosaique_;
+    ChampEtoiles etoiles_;
     bool etoilesAPeindre_ = false; // a field drawn by a completion, waiting for its paint
 
     QTimer* timerDebut_ = nullptr;
-    QToolButton* sbNumeros_ = nullptr;
     bool creationTerminee_ = false;
-    bool textesCroixEnAttente_ = false;
-    QToolButton* sbConfiguration_ = nullptr;
-    Panneau* panelInfo_ = nullptr;
-    Panneau* panelInformations_ = nullptr;
-    Panneau* panelNouveauTirage_ = nullptr;
+    QToolButton* sbNumeros_ = nullptr;
     Panneau* panelSelectionTirage_ = nullptr;
     Panneau* panelPhraseGlobale_ = nullptr;
-    Panneau* panelCentralMaison_ = nullptr;
-    Memo* panelCentralBohemien_ = nullptr;
 };
 
 inline TfrmLunespiral* frmLunespiral = nullptr;

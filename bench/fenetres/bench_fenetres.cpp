@@ -6,8 +6,10 @@
 //  - every user action of a reading, handled and then painted (repaint and processEvents);
 //  - peak memory after a complete reading of each spread, against the bare program's.
 // Without arguments the program drives all of this by running itself and the two programs as
-// child processes; the arguments below are the children's roles. Figures are in docs/PERFORMANCE.md.
+// child processes; the arguments below are the children's roles. Figures are in
+// docs/PERFORMANCE.md.
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Demarrage.h"
@@ -69,8 +71,8 @@ std::string ecranOffscreen() {
 // Runs a program with some variables added to the environment and returns what it printed.
 // `origine` receives the monotonic clock just before the process is created and, when asked
 // for, is passed to it in LUNESPIRAL_MESURE_DEMARRAGE.
-std::string executer(const std::vector<std::string>& arguments, std::map<std::string, std::string> variables,
-                     bool passerOrigine = false) {
+std::string executer(const std::vector<std::string>& arguments,
+                     std::map<std::string, std::string> variables, bool passerOrigine = false) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string v(*e);
@@ -97,7 +99,8 @@ std::string executer(const std::vector<std::string>& arguments, std::map<std::st
     env.back() = "LUNESPIRAL_MESURE_DEMARRAGE=" + std::to_string(origine);
     std::vector<char*> envp;
     for (auto& v : env)
-        if (passerOrigine || v.rfind("LUNESPIRAL_MESURE_DEMARRAGE=", 0) != 0) envp.push_back(v.data());
+        if (passerOrigine || v.rfind("LUNESPIRAL_MESURE_DEMARRAGE=", 0) != 0)
+            envp.push_back(v.data());
     envp.push_back(nullptr);
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
         std::fprintf(stderr, "cannot start %s\n", argv[0]);
@@ -107,7 +110,8 @@ std::string executer(const std::vector<std::string>& arguments, std::map<std::st
     close(tube[1]);
     std::string sortie;
     char tampon[4096];
-    for (ssize_t n; (n = read(tube[0], tampon, sizeof tampon)) > 0;) sortie.append(tampon, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = read(tube[0], tampon, sizeof tampon)) > 0;)
+        sortie.append(tampon, static_cast<std::size_t>(n));
     close(tube[0]);
     int statut = 0;
     waitpid(pid, &statut, 0);
@@ -130,7 +134,9 @@ double mediane(std::vector<double> v) {
     return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
-double pire(const std::vector<double>& v) { return v.empty() ? 0 : *std::max_element(v.begin(), v.end()); }
+double pire(const std::vector<double>& v) {
+    return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
+}
 
 // ---------------------------------------------------------------------------------------------
 // Start-up, as separate processes: "nu" is the bare program, "programme" the real one.
@@ -142,10 +148,11 @@ struct Demarrage {
 // Prints one line per run: "<programme> main=<ns> peinture=<ns> rss_ko=<ko>".
 void mesurerDemarrages(const std::string& plateforme, std::map<std::string, Demarrage>& resultats) {
     const std::string dossier = dossierProgramme();
-    const std::pair<std::string, std::string> programmes[] = {{"nu", dossier + "nu_qt_fenetre"},
-                                                              {"programme", dossier + "lunespiral_mesure"}};
+    const std::pair<std::string, std::string> programmes[] = {
+        {"nu", dossier + "nu_qt_fenetre"}, {"programme", dossier + "lunespiral_mesure"}};
     // One untimed start each, so that both find their libraries in the page cache.
-    for (const auto& [nom, chemin] : programmes) executer({chemin}, {{"QT_QPA_PLATFORM", plateforme}}, true);
+    for (const auto& [nom, chemin] : programmes)
+        executer({chemin}, {{"QT_QPA_PLATFORM", plateforme}}, true);
     for (int i = 0; i < nbProcessus; ++i)
         for (const auto& [nom, chemin] : programmes) {
             const std::string sortie = executer({chemin}, {{"QT_QPA_PLATFORM", plateforme}}, true);
@@ -162,7 +169,8 @@ int roleDemarrageX() {
     mesurerDemarrages("xcb", r);
     for (const auto& [nom, d] : r)
         for (std::size_t i = 0; i < d.depuisMain.size(); ++i)
-            std::printf("%s main=%lld exec=%lld\n", nom.c_str(), static_cast<long long>(d.depuisMain[i] * 1e6),
+            std::printf("%s main=%lld exec=%lld\n", nom.c_str(),
+                        static_cast<long long>(d.depuisMain[i] * 1e6),
                         static_cast<long long>(d.depuisExec[i] * 1e6));
     return 0;
 }
@@ -226,47 +234,58 @@ int roleLangue(int argc, char** argv) {
 std::vector<int> cartesFaceCachee(TfrmLunespiral* p) {
     std::vector<int> d;
     for (int k = 1; k <= 22; ++k)
-        if (p->carteTalon(k)->isVisible() && p->carteTalon(k)->image() == QLatin1String("picFond")) d.push_back(k);
+        if (acces::carteTalon(p, k)->isVisible() &&
+            acces::carteTalon(p, k)->image() == QLatin1String("picFond"))
+            d.push_back(k);
     return d;
 }
 
 std::vector<int> cartesPosees(TfrmLunespiral* p) {
     std::vector<int> d;
     for (int k = 1; k <= 22; ++k)
-        if (etatTirage().carteRetournee(k) && p->carteTalon(k)->isVisible()) d.push_back(k);
+        if (acces::carteTalon(p, k)->isVisible() &&
+            acces::carteTalon(p, k)->image() != QLatin1String("picFond"))
+            d.push_back(k);
     return d;
 }
 
 // A complete reading of one spread, each action timed by `mesurer`.
-void lireUnTirage(TfrmLunespiral* p, TypeTirage type, const std::function<void(const char*, std::function<void()>)>& mesurer) {
+void lireUnTirage(TfrmLunespiral* p, TypeTirage type,
+                  const std::function<void(const char*, std::function<void()>)>& mesurer) {
     const char* choix = type == TypeTirage::EnCroix      ? "choose the cross spread"
                         : type == TypeTirage::DixMaisons ? "choose the ten houses"
                                                          : "choose the bohemian spread";
-    mesurer(choix, [p, type] {
-        if (type == TypeTirage::EnCroix) p->imageTirageEnCroixClick();
-        else if (type == TypeTirage::DixMaisons) p->imageTirageDixMaisonsClick();
-        else p->imageTirageBohemiensClick();
-    });
+    // Each action is the signal of the control clicked, as a click sends it.
+    ImageControle* image = acces::controle<ImageControle>(
+        p, QString::fromLatin1(type == TypeTirage::EnCroix      ? "imageTirageEnCroix"
+                               : type == TypeTirage::DixMaisons ? "imageTirageDixMaisons"
+                                                                : "imageTirageBohemiens"));
+    mesurer(choix, [image] { emit image->clique(image); });
     const int compte = nbCartesDuTirage(type);
     for (int k = 1; k <= compte; ++k) {
         const std::vector<int> libres = cartesFaceCachee(p);
         const int d = libres[libres.size() / 2];
-        const char* nom = k < compte                         ? "pick a card"
-                          : type == TypeTirage::EnCroix      ? "complete the cross"
-                          : type == TypeTirage::DixMaisons   ? "complete the ten houses"
-                                                             : "complete the bohemian spread";
-        mesurer(nom, [p, d] { p->AppelCliqueMain(d); });
+        const char* nom = k < compte                       ? "pick a card"
+                          : type == TypeTirage::EnCroix    ? "complete the cross"
+                          : type == TypeTirage::DixMaisons ? "complete the ten houses"
+                                                           : "complete the bohemian spread";
+        ImageControle* carte = acces::carteTalon(p, d);
+        mesurer(nom, [carte] { emit carte->clique(carte); });
     }
     if (type != TypeTirage::EnCroix) {
         const char* nom = type == TypeTirage::DixMaisons ? "choose a house" : "choose a horizon";
-        for (const int d : cartesPosees(p)) mesurer(nom, [p, d] { p->AppelCliqueMain(d); });
+        for (const int d : cartesPosees(p)) {
+            ImageControle* carte = acces::carteTalon(p, d);
+            mesurer(nom, [carte] { emit carte->clique(carte); });
+        }
     }
 }
 
-void nouveauTirage(TfrmLunespiral* p, const std::function<void(const char*, std::function<void()>)>& mesurer) {
+void nouveauTirage(TfrmLunespiral* p,
+                   const std::function<void(const char*, std::function<void()>)>& mesurer) {
     mesurer("new draw (confirmed)", [p] {
         BoiteMessage::reponsesSuivantes({true});
-        p->panelNouveauTirageClick();
+        emit acces::controle<Panneau>(p, QStringLiteral("panelNouveauTirage"))->clique();
     });
 }
 
@@ -293,16 +312,20 @@ int roleActions(int argc, char** argv) {
         const qint64 boucle = t.nsecsElapsed();
         aPeindre->repaint();
         QCoreApplication::processEvents();
-        std::printf("action %s|%lld|%lld\n", nom, static_cast<long long>(boucle), static_cast<long long>(t.nsecsElapsed()));
+        std::printf("action %s|%lld|%lld\n", nom, static_cast<long long>(boucle),
+                    static_cast<long long>(t.nsecsElapsed()));
     };
     for (int tour = 0; tour < nbTours; ++tour) {
-        for (const TypeTirage type : {TypeTirage::EnCroix, TypeTirage::DixMaisons, TypeTirage::Bohemiens}) {
+        for (const TypeTirage type :
+             {TypeTirage::EnCroix, TypeTirage::DixMaisons, TypeTirage::Bohemiens}) {
             // What painting the whole window costs by itself, for comparison.
             mesurer("(nothing)", [] {});
             lireUnTirage(p, type, mesurer);
-            mesurer("lucky numbers button", [p] { p->SBNumerosDeLaChance()->click(); });
+            mesurer("lucky numbers button", [p] { acces::boutonNumeros(p)->click(); });
             aPeindre = f.dialogue;
-            mesurer("open the options", [p] { p->SBConfigurationNumerosDeLaChanceClick(); });
+            QToolButton* options =
+                acces::controle<QToolButton>(p, QStringLiteral("SBConfigurationNumerosDeLaChance"));
+            mesurer("open the options", [options] { options->click(); });
             aPeindre = p;
             mesurer("confirm the options", [&f] { f.dialogue->Button1Click(); });
             nouveauTirage(p, mesurer);
@@ -372,10 +395,10 @@ bool xvfbDisponible() {
     return false;
 }
 
-void ligne(const char* quoi, double mesure, const char* unite, const std::string& reference, const std::string& but,
-           bool tenu) {
-    std::printf("| %-56s | %9.2f %-3s | %-22s | %-16s | %-4s |\n", quoi, mesure, unite, reference.c_str(), but.c_str(),
-                tenu ? "yes" : "NO");
+void ligne(const char* quoi, double mesure, const char* unite, const std::string& reference,
+           const std::string& but, bool tenu) {
+    std::printf("| %-56s | %9.2f %-3s | %-22s | %-16s | %-4s |\n", quoi, mesure, unite,
+                reference.c_str(), but.c_str(), tenu ? "yes" : "NO");
 }
 
 std::string format(const char* f, double v) {
@@ -413,8 +436,8 @@ int piloter() {
     std::map<std::string, Demarrage> x;
     const bool avecX = xvfbDisponible();
     if (avecX) {
-        const std::string sortie = executer(
-            {"xvfb-run", "-a", "-s", "-screen 0 1920x1080x24", moi, "--demarrage-x"}, {});
+        const std::string sortie =
+            executer({"xvfb-run", "-a", "-s", "-screen 0 1920x1080x24", moi, "--demarrage-x"}, {});
         std::stringstream lignes(sortie);
         for (std::string l; std::getline(lignes, l);) {
             const std::string nom = l.substr(0, l.find(' '));
@@ -426,12 +449,16 @@ int piloter() {
 
     std::vector<double> langue;
     for (int i = 0; i < nbProcessus; ++i)
-        langue.push_back(static_cast<double>(champ(executer({moi, "--langue"}, {{"QT_QPA_PLATFORM", ecranOffscreen()}}), "ns")) / 1e6);
+        langue.push_back(
+            static_cast<double>(
+                champ(executer({moi, "--langue"}, {{"QT_QPA_PLATFORM", ecranOffscreen()}}), "ns")) /
+            1e6);
 
     std::map<std::string, std::vector<double>> actions, actionsFenetre;
     std::vector<std::string> ordre;
     {
-        std::stringstream lignes(executer({moi, "--actions"}, {{"QT_QPA_PLATFORM", ecranOffscreen()}}));
+        std::stringstream lignes(
+            executer({moi, "--actions"}, {{"QT_QPA_PLATFORM", ecranOffscreen()}}));
         for (std::string l; std::getline(lignes, l);) {
             if (l.rfind("action ", 0) != 0) continue;
             const auto barre = l.find('|'), barre2 = l.find('|', barre + 1);
@@ -441,14 +468,17 @@ int piloter() {
             actionsFenetre[nom].push_back(std::atof(l.c_str() + barre2 + 1) / 1e6);
         }
     }
-    const std::string memoire = executer({moi, "--memoire"}, {{"QT_QPA_PLATFORM", ecranOffscreen()}});
+    const std::string memoire =
+        executer({moi, "--memoire"}, {{"QT_QPA_PLATFORM", ecranOffscreen()}});
     const double rssProgramme = static_cast<double>(champ(memoire, "rss_ko"));
     const double peinturesAuRepos = static_cast<double>(champ(memoire, "peintures"));
     const double rssNu = mediane(offscreen["nu"].rssKo);
 
-    std::printf("\n| %-56s | %13s | %-22s | %-16s | %-4s |\n", "figure", "measured", "reference", "goal", "met");
+    std::printf("\n| %-56s | %13s | %-22s | %-16s | %-4s |\n", "figure", "measured", "reference",
+                "goal", "met");
     std::printf("|%s|%s|%s|%s|%s|\n", std::string(58, '-').c_str(), std::string(15, '-').c_str(),
-                std::string(24, '-').c_str(), std::string(18, '-').c_str(), std::string(6, '-').c_str());
+                std::string(24, '-').c_str(), std::string(18, '-').c_str(),
+                std::string(6, '-').c_str());
     auto demarrage = [&](const char* plateforme, std::map<std::string, Demarrage>& r) {
         const double prog = mediane(r["programme"].depuisMain), nu = mediane(r["nu"].depuisMain);
         ligne((std::string("start-up, main to splash painted, ") + plateforme).c_str(), prog, "ms",
@@ -459,19 +489,22 @@ int piloter() {
     };
     demarrage("offscreen", offscreen);
     if (avecX) demarrage("xcb", x);
-    ligne("language choice to main window painted", mediane(langue), "ms", format("worst %.2f ms", pire(langue)),
-          "median < 40 ms", mediane(langue) < 40);
-    for (const auto& [tableau, titre] : {std::pair{&actions, "action: "}, std::pair{&actionsFenetre, "action + whole window: "}})
+    ligne("language choice to main window painted", mediane(langue), "ms",
+          format("worst %.2f ms", pire(langue)), "median < 40 ms", mediane(langue) < 40);
+    for (const auto& [tableau, titre] :
+         {std::pair{&actions, "action: "}, std::pair{&actionsFenetre, "action + whole window: "}})
         for (const std::string& nom : ordre) {
             const auto& v = (*tableau)[nom];
             if (tableau == &actions && nom.front() == '(') continue; // nothing to paint there
             const bool tenu = mediane(v) < 4 && pire(v) < 16;
             ligne((titre + nom).c_str(), mediane(v), "ms",
-                  format("worst %.2f ms", pire(v)) + " n=" + std::to_string(v.size()), "< 4, worst < 16", tenu);
+                  format("worst %.2f ms", pire(v)) + " n=" + std::to_string(v.size()),
+                  "< 4, worst < 16", tenu);
         }
-    ligne("peak RSS after a reading of each spread", rssProgramme / 1024, "MB", format("bare Qt %.1f MB", rssNu / 1024),
-          "<= 1.75 x bare", rssProgramme <= 1.75 * rssNu);
-    ligne("main window paints in 1 s at rest", peinturesAuRepos, "", "after the readings", "0", peinturesAuRepos == 0);
+    ligne("peak RSS after a reading of each spread", rssProgramme / 1024, "MB",
+          format("bare Qt %.1f MB", rssNu / 1024), "<= 1.75 x bare", rssProgramme <= 1.75 * rssNu);
+    ligne("main window paints in 1 s at rest", peinturesAuRepos, "", "after the readings", "0",
+          peinturesAuRepos == 0);
     if (!avecX) std::printf("(xvfb-run not found: no xcb start-up figures)\n");
     std::filesystem::remove_all(reglages);
     return 0;

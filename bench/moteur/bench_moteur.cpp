@@ -34,7 +34,9 @@ std::string dossierReel() {
 bool fichiersReels(benchmark::State& etat, int langue) {
     for (const std::string& nom : {nomFichierDomaines(langue), nomFichierPaires(langue)})
         if (!std::filesystem::is_regular_file(dossierReel() + nom)) {
-            etat.SkipWithError(("no " + nom + " beside the benchmark: build the lunespiral_donnees target").c_str());
+            etat.SkipWithError(
+                ("no " + nom + " beside the benchmark: build the lunespiral_donnees target")
+                    .c_str());
             return false;
         }
     return true;

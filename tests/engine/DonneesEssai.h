@@ -20,8 +20,12 @@ inline std::string texteDomaine(int d, int l, int c, int v, char cote) {
 inline std::string textePaire(int a, int b, char cote) {
     return std::string("P") + cote + " " + std::to_string(a) + "-" + std::to_string(b);
 }
-inline int ligneEssai(int a, int b, int d) { return (a + b + d) % 4 + 1; }
-inline int colonneEssai(int a, int b, int d) { return (a * b + d) % 3 + 1; }
+inline int ligneEssai(int a, int b, int d) {
+    return (a + b + d) % 4 + 1;
+}
+inline int colonneEssai(int a, int b, int d) {
+    return (a * b + d) % 3 + 1;
+}
 
 inline void champ(std::string& octets, std::size_t debut, const std::string& texte) {
     octets.replace(debut, texte.size(), texte);
@@ -65,12 +69,15 @@ inline std::string contenuPaires(const std::function<void(int, int, std::string&
     return octets;
 }
 
-inline void ecrire(const QTemporaryDir& dossier, const std::string& nom, const std::string& octets) {
+inline void ecrire(const QTemporaryDir& dossier, const std::string& nom,
+                   const std::string& octets) {
     std::ofstream f(dossier.filePath(QString::fromStdString(nom)).toStdString(), std::ios::binary);
     f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
 }
 
-inline std::string chemin(const QTemporaryDir& dossier) { return dossier.path().toStdString() + "/"; }
+inline std::string chemin(const QTemporaryDir& dossier) {
+    return dossier.path().toStdString() + "/";
+}
 
 // A directory holding both files of both languages, and the table loaded from it.
 struct Donnees {

@@ -24,10 +24,10 @@ TEST(Cp1252, RefusesWhatTheCodePageCannotCarry) {
     std::size_t position = 99;
     EXPECT_FALSE(utf8VersCp1252("ok \u202F!", &position)); // narrow no-break space
     EXPECT_EQ(position, 3u);
-    EXPECT_FALSE(utf8VersCp1252("\xF0\x9F\x8C\x99"));       // an emoji
-    EXPECT_FALSE(utf8VersCp1252("\xC3"));                   // cut short
-    EXPECT_FALSE(utf8VersCp1252("\xC0\xA9"));               // overlong ©
-    EXPECT_FALSE(utf8VersCp1252("\xE9t\xE9"));              // Latin-1, not UTF-8
+    EXPECT_FALSE(utf8VersCp1252("\xF0\x9F\x8C\x99")); // an emoji
+    EXPECT_FALSE(utf8VersCp1252("\xC3"));             // cut short
+    EXPECT_FALSE(utf8VersCp1252("\xC0\xA9"));         // overlong ©
+    EXPECT_FALSE(utf8VersCp1252("\xE9t\xE9"));        // Latin-1, not UTF-8
     EXPECT_EQ(utf8VersCp1252("Œuvre – « oui » …"), "\x8Cuvre \x96 \xAB oui \xBB \x85");
     EXPECT_THROW(cp1252("\u4E2D"), std::logic_error);
 }

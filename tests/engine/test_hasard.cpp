@@ -23,7 +23,8 @@ struct HorlogeFixee {
 
 TEST(Hasard, ReferenceSequenceFromZero) {
     Hasard h;
-    const std::uint32_t etats[] = {1u, 134775814u, 3698175007u, 870078620u, 1172187917u, 2884733762u};
+    const std::uint32_t etats[] = {1u,         134775814u,  3698175007u,
+                                   870078620u, 1172187917u, 2884733762u};
     const int resultats[] = {1, 1, 19, 5, 7, 15};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(h.entre1Et(22), resultats[i]) << "call " << i;

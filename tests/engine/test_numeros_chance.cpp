@@ -1,5 +1,5 @@
-#include "Erreurs.h"
 #include "Cp1252.h"
+#include "Erreurs.h"
 #include "Langue.h"
 #include "NumerosChance.h"
 
@@ -61,9 +61,9 @@ TEST(NumerosChance, BoundsInEitherOrderDrawTheSameRange) {
 }
 
 TEST(NumerosChance, ListsAreDistinctAndInRangeOverManyStates) {
-    const std::vector<std::vector<int>> cartes = {{3, 17, 8, 21}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-                                                  {22, 21, 20, 19}};
-    const int options[][3] = {{6, 1, 49}, {10, 1, 10}, {1, 1, 500}, {10, 491, 500},
+    const std::vector<std::vector<int>> cartes = {
+        {3, 17, 8, 21}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {22, 21, 20, 19}};
+    const int options[][3] = {{6, 1, 49},  {10, 1, 10}, {1, 1, 500}, {10, 491, 500},
                               {3, 1, 500}, {4, 20, 25}, {10, 1, 12}, {2, 22, 22}};
     Hasard h;
     for (std::uint32_t g = 0; g < 3000; ++g)
@@ -83,5 +83,6 @@ TEST(NumerosChance, Descriptions) {
               "Vos 6 numéros de la chance de 1 à 49");
     EXPECT_EQ(cp1252VersUtf8(descriptionNumerosChance(langueFrancais, 10, 1, 5)),
               "Vos 10 numéros de la chance de 1 à 5");
-    EXPECT_EQ(descriptionNumerosChance(langueAnglais, 6, 1, 49), "Your 6 lucky numbers from 1 to 49");
+    EXPECT_EQ(descriptionNumerosChance(langueAnglais, 6, 1, 49),
+              "Your 6 lucky numbers from 1 to 49");
 }

@@ -1,4 +1,5 @@
 #include "Erreurs.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 
 #include <gtest/gtest.h>
@@ -93,8 +94,10 @@ TEST(OptionsChance, OutOfRangeValuesAreReplacedByTheDefaults) {
 
 TEST(OptionsChance, ABadMarkerIsRepairedSoLaterOptionsSurvive) {
     Magasin m;
-    m.ecrireTexte(section + "verif=@ByteArray(\\x2)\noptionNbNumerosDeLaChance=@ByteArray(\\a\\0\\0\\0)\n"
-                            "optionMinRange=@ByteArray(\\x1\\0\\0\\0)\noptionMaxRange=@ByteArray(\\x14\\0\\0\\0)\n");
+    m.ecrireTexte(
+        section +
+        "verif=@ByteArray(\\x2)\noptionNbNumerosDeLaChance=@ByteArray(\\a\\0\\0\\0)\n"
+        "optionMinRange=@ByteArray(\\x1\\0\\0\\0)\noptionMaxRange=@ByteArray(\\x14\\0\\0\\0)\n");
     EXPECT_EQ(m.charger(), options(1, 6, 1, 49));
     {
         MagasinReglages magasin(m.chemin, cleRegistreParDefaut);
@@ -105,8 +108,9 @@ TEST(OptionsChance, ABadMarkerIsRepairedSoLaterOptionsSurvive) {
 
 TEST(OptionsChance, ShortValuesFillTheLowBytes) {
     Magasin m;
-    m.ecrireTexte(section + "verif=@ByteArray(\\x1)\noptionNbNumerosDeLaChance=@ByteArray(\\x3)\n"
-                            "optionMinRange=@ByteArray(\\x2\\0)\noptionMaxRange=@ByteArray(\\x2c\\x1)\n");
+    m.ecrireTexte(section +
+                  "verif=@ByteArray(\\x1)\noptionNbNumerosDeLaChance=@ByteArray(\\x3)\n"
+                  "optionMinRange=@ByteArray(\\x2\\0)\noptionMaxRange=@ByteArray(\\x2c\\x1)\n");
     EXPECT_EQ(m.charger(), options(1, 3, 2, 300));
 }
 
@@ -120,8 +124,9 @@ TEST(OptionsChance, MissingValuesReadAsZero) {
 
 TEST(OptionsChance, UnreadableValuesAreNamedAndReplaced) {
     Magasin m;
-    m.ecrireTexte(section + "verif=@ByteArray(\\x1)\noptionNbNumerosDeLaChance=@ByteArray(\\a\\0\\0\\0)\n"
-                            "optionMinRange=5\noptionMaxRange=@ByteArray(\\x14\\0\\0\\0\\0)\n");
+    m.ecrireTexte(section +
+                  "verif=@ByteArray(\\x1)\noptionNbNumerosDeLaChance=@ByteArray(\\a\\0\\0\\0)\n"
+                  "optionMinRange=5\noptionMaxRange=@ByteArray(\\x14\\0\\0\\0\\0)\n");
     const std::string erreur = m.erreurDuChargement();
     EXPECT_NE(erreur.find("optionMinRange"), std::string::npos) << erreur;
     EXPECT_NE(erreur.find("optionMaxRange"), std::string::npos) << erreur;
@@ -151,7 +156,8 @@ TEST(OptionsChance, AStoreThatCannotBeWrittenIsReportedAndLeftIntact) {
     QFile bloqueur(dossier.filePath("fichier"));
     ASSERT_TRUE(bloqueur.open(QIODevice::WriteOnly));
     bloqueur.close();
-    MagasinReglages impossible(dossier.filePath("fichier/LUNESPIRAL 2000.ini"), cleRegistreParDefaut);
+    MagasinReglages impossible(dossier.filePath("fichier/LUNESPIRAL 2000.ini"),
+                               cleRegistreParDefaut);
     try {
         sauverOptions(options(1, 6, 1, 49), impossible);
         FAIL() << "the failed write must be reported";

@@ -1,6 +1,7 @@
 // Faults found by fuzzing the engine, kept as cases: each one once made the program misbehave.
 
 #include "Erreurs.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 
 #include <gtest/gtest.h>

@@ -24,13 +24,13 @@ const Langue langues[] = {{"français", significationsFrancaises()},
 bool estMinuscule(unsigned char c) {
     if (c >= 'a' && c <= 'z') return true;
     if (c == 0x83 || c == 0x9A || c == 0x9C || c == 0x9E) return true; // ƒ š œ ž
-    return c >= 0xDF && c != 0xF7;                                      // ß à..ÿ but ÷
+    return c >= 0xDF && c != 0xF7;                                     // ß à..ÿ but ÷
 }
 
 bool estMajuscule(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return true;
     if (c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F) return true; // Š Œ Ž Ÿ
-    return c >= 0xC0 && c <= 0xDE && c != 0xD7;                         // À..Þ but ×
+    return c >= 0xC0 && c <= 0xDE && c != 0xD7;                        // À..Þ but ×
 }
 
 // Control bytes, and the five bytes the code page leaves unassigned, would show as garbage.
@@ -48,8 +48,8 @@ TEST(Significations, ChaqueTexteTientDansSonChampEtSAffiche) {
             SCOPED_TRACE(std::string(l.nom) + ", carte " + std::to_string(i + 1));
             std::size_t position = 0;
             const auto octets = utf8VersCp1252(l.textes[i], &position);
-            ASSERT_TRUE(octets.has_value()) << "caractère hors de la page de code, octet "
-                                            << position;
+            ASSERT_TRUE(octets.has_value())
+                << "caractère hors de la page de code, octet " << position;
             ASSERT_GE(octets->size(), 134u);
             EXPECT_LE(octets->size(), 246u);
             for (unsigned char c : *octets) EXPECT_TRUE(estAffichable(c)) << int(c);

@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 using namespace lunespiral;
-using essai::textePaire;
 using essai::texteDomaine;
+using essai::textePaire;
 
 namespace {
 
@@ -20,7 +20,8 @@ std::string domaineAttendu(int a, int b, int d, int v, char cote) {
 }
 
 std::string signification(int carte, int langue) {
-    const auto& s = langue == langueFrancais ? significationsFrancaises() : significationsAnglaises();
+    const auto& s =
+        langue == langueFrancais ? significationsFrancaises() : significationsAnglaises();
     return cp1252(s[static_cast<std::size_t>(carte - 1)]);
 }
 
@@ -93,9 +94,10 @@ TEST(Textes, FieldsFollowTheNulRule) {
     QTemporaryDir dossier;
     essai::ecrire(dossier, "tbb", essai::contenuDomaines());
     essai::ecrire(dossier, "tbc", essai::contenuPaires([](int a, int b, std::string& r) {
-        if (a == 1 && b == 2) std::fill(r.begin(), r.begin() + 255, '\xE9'); // no NUL at all
-        if (a == 1 && b == 3) r[255] = '\0';                                  // empty future
-    }));
+                      if (a == 1 && b == 2)
+                          std::fill(r.begin(), r.begin() + 255, '\xE9'); // no NUL at all
+                      if (a == 1 && b == 3) r[255] = '\0';               // empty future
+                  }));
     Textes textes;
     textes.chargerTextes(langueFrancais, essai::chemin(dossier));
     EXPECT_EQ(textes.paire(1, 2).textePresent.texte(), std::string(255, '\xE9'));
@@ -202,11 +204,11 @@ TEST(Textes, OutOfRangeIndexesStopTheCompositionWhereTheyAre) {
     QTemporaryDir dossier;
     essai::ecrire(dossier, "tbb", essai::contenuDomaines());
     essai::ecrire(dossier, "tbc", essai::contenuPaires([](int a, int b, std::string& r) {
-        // Pair (5, 7) points outside the domain table for Santé (domain 1): ligne 5.
-        if (a == 5 && b == 7) essai::entier(r, 512, 5);
-        // Pair (1, 19): colonne 0 for Relations (domain 2).
-        if (a == 1 && b == 19) essai::entier(r, 528 + 4, 0);
-    }));
+                      // Pair (5, 7) points outside the domain table for Santé (domain 1): ligne 5.
+                      if (a == 5 && b == 7) essai::entier(r, 512, 5);
+                      // Pair (1, 19): colonne 0 for Relations (domain 2).
+                      if (a == 1 && b == 19) essai::entier(r, 528 + 4, 0);
+                  }));
     Textes textes;
     textes.chargerTextes(langueFrancais, essai::chemin(dossier));
 
@@ -237,7 +239,8 @@ TEST(Textes, ReadingStateComposesWithItsDraw) {
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(e.textesHorizons()[n], textePaire(t.cartes[n], t.cartesAssociees[n], 'f'));
     e.choisirTirageSansAmorcer(TypeTirage::EnCroix, h, d.textes);
-    EXPECT_EQ(e.textesCroix().phraseGlobale, signification(e.tirageCroix().cartes[5], langueAnglais));
+    EXPECT_EQ(e.textesCroix().phraseGlobale,
+              signification(e.tirageCroix().cartes[5], langueAnglais));
     EXPECT_EQ(e.textesHorizons()[1], textePaire(t.cartes[1], t.cartesAssociees[1], 'f'))
         << "another kind's texts stay as they were";
 }

@@ -10,12 +10,13 @@ using namespace lunespiral;
 
 namespace {
 
-template <int N>
-Tab<int, N> tab(std::array<int, N> v) {
+template <int N> Tab<int, N> tab(std::array<int, N> v) {
     return Tab<int, N>{v};
 }
 
-Tab<int, 5> croixDe(int a, int b, int c, int d) { return tab<5>({a, b, c, d, 0}); }
+Tab<int, 5> croixDe(int a, int b, int c, int d) {
+    return tab<5>({a, b, c, d, 0});
+}
 
 } // namespace
 
@@ -54,14 +55,14 @@ TEST(Tirages, SpreadsSeedThemselvesFromTheClock) {
 }
 
 TEST(Tirages, SynthesisCard) {
-    EXPECT_EQ(carteDeSynthese(croixDe(1, 2, 3, 4)), 10);      // sum itself
-    EXPECT_EQ(carteDeSynthese(croixDe(1, 5, 7, 9)), 22);      // exactly 22: no digit sum
-    EXPECT_EQ(carteDeSynthese(croixDe(1, 2, 3, 17)), 5);      // 23 -> 5, free
-    EXPECT_EQ(carteDeSynthese(croixDe(5, 1, 2, 15)), 6);      // 23 -> 5 is out -> 6
-    EXPECT_EQ(carteDeSynthese(croixDe(19, 20, 21, 22)), 10);  // 82 -> 10
-    EXPECT_EQ(carteDeSynthese(croixDe(1, 2, 9, 18)), 3);      // 30 -> 3, free
-    EXPECT_EQ(carteDeSynthese(croixDe(3, 7, 12, 20)), 6);     // 42 -> 6
-    EXPECT_EQ(carteDeSynthese(croixDe(11, 6, 8, 1)), 9);      // 26 -> 8 out -> 9
+    EXPECT_EQ(carteDeSynthese(croixDe(1, 2, 3, 4)), 10);     // sum itself
+    EXPECT_EQ(carteDeSynthese(croixDe(1, 5, 7, 9)), 22);     // exactly 22: no digit sum
+    EXPECT_EQ(carteDeSynthese(croixDe(1, 2, 3, 17)), 5);     // 23 -> 5, free
+    EXPECT_EQ(carteDeSynthese(croixDe(5, 1, 2, 15)), 6);     // 23 -> 5 is out -> 6
+    EXPECT_EQ(carteDeSynthese(croixDe(19, 20, 21, 22)), 10); // 82 -> 10
+    EXPECT_EQ(carteDeSynthese(croixDe(1, 2, 9, 18)), 3);     // 30 -> 3, free
+    EXPECT_EQ(carteDeSynthese(croixDe(3, 7, 12, 20)), 6);    // 42 -> 6
+    EXPECT_EQ(carteDeSynthese(croixDe(11, 6, 8, 1)), 9);     // 26 -> 8 out -> 9
     EXPECT_EQ(carteDeSynthese(croixDe(22, 21, 20, 19)), 10);
     // The climb past cards already out: 29 -> 11, 11 and 12 out -> 13.
     EXPECT_EQ(carteDeSynthese(croixDe(11, 12, 4, 2)), 13);

@@ -61,9 +61,9 @@ done
 for chemin in share/applications/fr.ludicorium.Lunespiral.desktop \
               share/metainfo/fr.ludicorium.Lunespiral.metainfo.xml \
               share/icons/hicolor/scalable/apps/fr.ludicorium.Lunespiral.svg \
-              share/man/man6/lunespiral.6 share/man/man1/lunespiral-tirage.1 \
-              share/man/fr/man6/lunespiral.6 share/man/fr/man1/lunespiral-tirage.1 \
-              share/doc/lunespiral/copyright; do
+              share/man/man6/lunespiral.6.gz share/man/man1/lunespiral-tirage.1.gz \
+              share/man/fr/man6/lunespiral.6.gz share/man/fr/man1/lunespiral-tirage.1.gz \
+              share/doc/lunespiral/copyright share/doc/lunespiral/changelog.Debian.gz; do
     [ -s "$racine/usr/$chemin" ] || echec "/usr/$chemin is missing"
 done
 for taille in 16 32 48 64 128 256; do

@@ -10,6 +10,7 @@
 #include "EtatTirage.h"
 #include "Globales.h"
 #include "ImageControle.h"
+#include "MagasinReglages.h"
 #include "Memo.h"
 #include "OptionsChance.h"
 #include "fSplash.h"
@@ -36,7 +37,8 @@ class TestInstalle : public QObject {
     QStringList boites_; // the texts of the message boxes, answered as soon as they come
 
     QString fichierReglages() const {
-        return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Ludicorium/LUNESPIRAL 2000.ini");
+        return qEnvironmentVariable("XDG_CONFIG_HOME") +
+               QStringLiteral("/Ludicorium/LUNESPIRAL 2000.ini");
     }
 
 private slots:
@@ -81,15 +83,19 @@ private slots:
         f_.splash->show();
         QTest::mouseClick(f_.splash->findChild<QPushButton*>("PanelStartFrench"), Qt::LeftButton);
         QTRY_VERIFY(f_.principale->isVisible());
-        QCOMPARE(chaines.fichierAide, installe_ + "lunespfr.hlp");
+        QCOMPARE(chainesDe(langue).fichierAide, installe_ + "lunespfr.hlp");
 
-        QTest::mouseClick(f_.principale->findChild<ImageControle*>("imageTirageEnCroix"), Qt::LeftButton);
-        for (int d = 3; d <= 22 && !etatTirage().tirageTermine(); d += 5)
-            QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
-        QVERIFY(etatTirage().croixTerminee());
-        for (const char* nom : {"memoPhraseGlobale", "superMemoPresent", "superMemoFutur", "memoPresentProjets",
-                                "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso", "memoFuturProjets",
-                                "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"}) {
+        QTest::mouseClick(f_.principale->findChild<ImageControle*>("imageTirageEnCroix"),
+                          Qt::LeftButton);
+        for (int d = 3; d <= 22 && !(*f_.etat).tirageTermine(); d += 5)
+            QTest::mouseClick(
+                f_.principale->findChild<ImageControle*>(QStringLiteral("cartesTalon%1").arg(d)),
+                Qt::LeftButton);
+        QVERIFY((*f_.etat).croixTerminee());
+        for (const char* nom :
+             {"memoPhraseGlobale", "superMemoPresent", "superMemoFutur", "memoPresentProjets",
+              "memoPresentAmour", "memoPresentSante", "memoPresentRelPerso", "memoFuturProjets",
+              "memoFuturAmour", "memoFuturSante", "memoFuturRelPerso"}) {
             const Memo* memo = f_.principale->findChild<Memo*>(QString::fromLatin1(nom));
             QVERIFY2(memo && memo->isVisible(), nom);
             // Whole sentences from the data files, not a stray word.
@@ -98,7 +104,9 @@ private slots:
     }
 
     void lesOptionsConfirmeesSontEnregistrees() {
-        QTest::mouseClick(f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"), Qt::LeftButton);
+        QTest::mouseClick(
+            f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"),
+            Qt::LeftButton);
         QVERIFY(f_.dialogue->isVisible());
         f_.dialogue->findChild<QScrollBar*>("scrollBarNombreNumeros")->setValue(8);
         QTest::mouseClick(f_.dialogue->findChild<QPushButton*>("Button1"), Qt::LeftButton);

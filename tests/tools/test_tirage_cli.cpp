@@ -32,13 +32,16 @@ Execution executer(const std::string& arguments, const std::string& redirection 
     if (!f) return e;
     std::array<char, 4096> tampon{};
     std::size_t lus = 0;
-    while ((lus = fread(tampon.data(), 1, tampon.size(), f)) > 0) e.sortie.append(tampon.data(), lus);
+    while ((lus = fread(tampon.data(), 1, tampon.size(), f)) > 0)
+        e.sortie.append(tampon.data(), lus);
     const int brut = pclose(f);
     e.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
     return e;
 }
 
-std::vector<std::string> args(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+std::vector<std::string> args(std::initializer_list<const char*> l) {
+    return {l.begin(), l.end()};
+}
 
 // Data files for the reader: every text names its record.
 const essai::Donnees& donnees() {
@@ -53,8 +56,8 @@ std::string avecDonnees(const std::string& arguments) {
 } // namespace
 
 TEST(ArgumentsTirage, ParsesEveryOptionInAnyOrder) {
-    auto a = analyserArguments(args({"--json", "maisons", "--graine", "4294967295", "--langue", "fr"}),
-                               langueAnglais);
+    auto a = analyserArguments(
+        args({"--json", "maisons", "--graine", "4294967295", "--langue", "fr"}), langueAnglais);
     EXPECT_EQ(a.commande, Commande::Maisons);
     EXPECT_TRUE(a.json);
     EXPECT_EQ(a.graine, 4294967295u);
@@ -133,7 +136,8 @@ TEST(ProgrammeTirage, GoldenReadingsAsJson) {
                             "\"variantesFutur\":[2,2,1,1]"),
               std::string::npos)
         << e.sortie;
-    EXPECT_NE(e.sortie.find("\"textes\":{\"phraseGlobale\":\"L’heure d’un choix du cœur."), std::string::npos)
+    EXPECT_NE(e.sortie.find("\"textes\":{\"phraseGlobale\":\"L’heure d’un choix du cœur."),
+              std::string::npos)
         << "the synthesis card is 6, L'Amoureux: " << e.sortie;
     EXPECT_NE(e.sortie.find("\"synthesePresent\":\"Pp 1-19\",\"syntheseFutur\":\"Pf 5-7\""),
               std::string::npos);
@@ -151,7 +155,8 @@ TEST(ProgrammeTirage, GoldenReadingsAsJson) {
     e = executer(avecDonnees("--graine 0 --json bohemiens"));
     EXPECT_EQ(e.statut, 0) << e.sortie;
     EXPECT_NE(e.sortie.find("\"cartes\":[1,19,5,7]"), std::string::npos) << e.sortie;
-    EXPECT_NE(e.sortie.find("\"cartesAssociees\":[15,8,4,9],\"horizonCourant\":"), std::string::npos);
+    EXPECT_NE(e.sortie.find("\"cartesAssociees\":[15,8,4,9],\"horizonCourant\":"),
+              std::string::npos);
     EXPECT_NE(e.sortie.find("\"textes\":[\"Pf 1-15\",\"Pf 19-8\",\"Pf 5-4\",\"Pf 7-9\"]}"),
               std::string::npos)
         << e.sortie;
@@ -163,7 +168,8 @@ TEST(ProgrammeTirage, LuckyNumbers) {
     EXPECT_EQ(e.sortie, "{\"numeros\":[33,16,45,10,21,8],\"texte\":\"33 - 16 - 45 - 10 - 21 - 8\","
                         "\"description\":\"Vos 6 numéros de la chance de 1 à 49\"}\n");
     e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 10,1,10");
-    EXPECT_EQ(e.sortie, "Your 10 lucky numbers from 1 to 10\n9 - 4 - 6 - 1 - 10 - 5 - 2 - 3 - 8 - 7\n");
+    EXPECT_EQ(e.sortie,
+              "Your 10 lucky numbers from 1 to 10\n9 - 4 - 6 - 1 - 10 - 5 - 2 - 3 - 8 - 7\n");
     // Bounds given the wrong way round: the range drawn is described.
     e = executer("--graine 99 --langue en chance --cartes 4,12,20,6 --options 6,40,10");
     EXPECT_EQ(e.sortie.substr(0, e.sortie.find('\n')), "Your 6 lucky numbers from 10 to 40");
@@ -180,7 +186,8 @@ TEST(ProgrammeTirage, AReadingFromARealDeck) {
     EXPECT_NE(e.sortie.find("\"cartes\":[3,7,12,20,6]"), std::string::npos) << e.sortie;
     EXPECT_NE(e.sortie.find("\"synthesePresent\":\"Pp 3-7\""), std::string::npos) << e.sortie;
     e = executer(avecDonnees("--graine 5 --json --cartes 22,21,20,19,18,17,16,15,14,13 maisons"));
-    EXPECT_NE(e.sortie.find("\"cartes\":[22,21,20,19,18,17,16,15,14,13]"), std::string::npos) << e.sortie;
+    EXPECT_NE(e.sortie.find("\"cartes\":[22,21,20,19,18,17,16,15,14,13]"), std::string::npos)
+        << e.sortie;
     e = executer(avecDonnees("--json --cartes 1,2,3,4 bohemiens"));
     EXPECT_NE(e.sortie.find("\"cartes\":[1,2,3,4]"), std::string::npos) << e.sortie;
     EXPECT_EQ(executer("--cartes 1,2,3,4 maisons").statut, 2);
@@ -210,8 +217,8 @@ TEST(ProgrammeTirage, HostileFilesAndOutputs) {
     // device in place of the data files; an output that cannot be written.
     QTemporaryDir dossier;
     const std::string repertoire = "--repertoire '" + dossier.path().toStdString() + "' ";
-    const std::string paires =
-        essai::contenuPaires([](int, int, std::string& r) { essai::champ(r, 255, "\x1b[2J\a\x81\x7f\tfin"); });
+    const std::string paires = essai::contenuPaires(
+        [](int, int, std::string& r) { essai::champ(r, 255, "\x1b[2J\a\x81\x7f\tfin"); });
     for (const char* nom : {"tbb", "tbbus"}) essai::ecrire(dossier, nom, essai::contenuDomaines());
     for (const char* nom : {"tbc", "tbcus"}) essai::ecrire(dossier, nom, paires);
     struct Cas {
@@ -222,16 +229,33 @@ TEST(ProgrammeTirage, HostileFilesAndOutputs) {
         std::vector<std::string> attendus;
     };
     const std::vector<Cas> cas = {
-        {"control characters", repertoire + "--langue fr bohemiens", "", 0, {"    \\u001b[2J\\u0007\\u0081\\u007f\\u0009fin\n"}},
-        {"control characters in JSON", repertoire + "--json bohemiens", "", 0,
+        {"control characters",
+         repertoire + "--langue fr bohemiens",
+         "",
+         0,
+         {"    \\u001b[2J\\u0007\\u0081\\u007f\\u0009fin\n"}},
+        {"control characters in JSON",
+         repertoire + "--json bohemiens",
+         "",
+         0,
          {"\"\\u001b[2J\\u0007\\u0081\\u007f\\tfin\""}},
-        {"a full disk", repertoire + "--langue fr croix", ">/dev/full", 1,
-         {"lunespiral-tirage : écriture impossible sur la sortie standard (No space left on device)"}},
-        {"no standard output", repertoire + "--langue en croix", ">&-", 1,
+        {"a full disk",
+         repertoire + "--langue fr croix",
+         ">/dev/full",
+         1,
+         {"lunespiral-tirage : écriture impossible sur la sortie standard (No space left on "
+          "device)"}},
+        {"no standard output",
+         repertoire + "--langue en croix",
+         ">&-",
+         1,
          {"lunespiral-tirage: cannot write to standard output (Bad file descriptor)"}},
         {"the help, on a full disk", "--help", ">/dev/full", 1, {"cannot write"}},
         // Both count as missing: the pair file's indexes are 0, hence the range error.
-        {"a FIFO and a device", "--repertoire '" + dossier.filePath("speciaux").toStdString() + "' croix", "", 1,
+        {"a FIFO and a device",
+         "--repertoire '" + dossier.filePath("speciaux").toStdString() + "' croix",
+         "",
+         1,
          {"Erreur de vérification d'étendue"}},
     };
     ASSERT_TRUE(QDir(dossier.path()).mkdir("speciaux"));
@@ -240,8 +264,10 @@ TEST(ProgrammeTirage, HostileFilesAndOutputs) {
     for (const Cas& c : cas) {
         const Execution e = executer(c.commande, c.redirection);
         EXPECT_EQ(e.statut, c.statut) << c.nom << ": " << e.sortie;
-        for (const auto& attendu : c.attendus) EXPECT_NE(e.sortie.find(attendu), std::string::npos) << c.nom << ": " << e.sortie;
-        for (const char octet : {'\x1b', '\a', '\x7f', '\t'}) EXPECT_EQ(e.sortie.find(octet), std::string::npos) << c.nom;
+        for (const auto& attendu : c.attendus)
+            EXPECT_NE(e.sortie.find(attendu), std::string::npos) << c.nom << ": " << e.sortie;
+        for (const char octet : {'\x1b', '\a', '\x7f', '\t'})
+            EXPECT_EQ(e.sortie.find(octet), std::string::npos) << c.nom;
         EXPECT_EQ(e.sortie.find("\xc2\x81"), std::string::npos) << c.nom;
     }
 }
@@ -254,7 +280,8 @@ TEST(ProgrammeTirage, ClockSeededReadingReportsItsSeed) {
     const auto graine = std::stoul(e.sortie.substr(debut + 9));
     EXPECT_LT(graine, 86'400'000ul);
     // The same seed given back reproduces the reading.
-    const auto rejoue = executer(avecDonnees("--json --graine " + std::to_string(graine) + " croix"));
+    const auto rejoue =
+        executer(avecDonnees("--json --graine " + std::to_string(graine) + " croix"));
     EXPECT_EQ(rejoue.sortie.substr(rejoue.sortie.find("\"cartes\"")),
               e.sortie.substr(e.sortie.find("\"cartes\"")));
 }
@@ -264,7 +291,8 @@ TEST(ProgrammeTirage, ReadableOutputAndErrors) {
     EXPECT_EQ(e.statut, 0);
     EXPECT_NE(e.sortie.find("Arcane 19 - Le Soleil"), std::string::npos) << e.sortie;
     EXPECT_NE(e.sortie.find("Psyché Globale - Arcane 6 - L'Amoureux"), std::string::npos);
-    EXPECT_NE(e.sortie.find("--- FUTUR ---   Le Pape + Le Chariot\n\n    Pf 5-7\n"), std::string::npos)
+    EXPECT_NE(e.sortie.find("--- FUTUR ---   Le Pape + Le Chariot\n\n    Pf 5-7\n"),
+              std::string::npos)
         << e.sortie;
 
     e = executer(avecDonnees("--graine 0 --langue en bohemiens"));

@@ -6,6 +6,7 @@
 #include "Demarrage.h"
 #include "Globales.h"
 #include "Langue.h"
+#include "Memo.h"
 #include "OptionsChance.h"
 #include "fSplash.h"
 #include "mdlChance.h"
@@ -26,7 +27,8 @@ struct CompteurDePeintures : QObject {
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint) {
-            for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) aire += qint64(r.width()) * r.height();
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                aire += qint64(r.width()) * r.height();
         }
         return false;
     }
@@ -69,7 +71,7 @@ private slots:
         QCOMPARE(f_.principale->windowTitle(), QStringLiteral("LUNESPIRAL 2000"));
         QCOMPARE(f_.principale->findChild<Panneau*>("panelChooseTirage")->text(),
                  QStringLiteral("Choose one of these 3 tarot readings..."));
-        QCOMPARE(chaines.fichierAide, repertoireProgramme + "lunespus.hlp");
+        QCOMPARE(chainesDe(langue).fichierAide, repertoireProgramme + "lunespus.hlp");
         QVERIFY(f_.principale->findChild<Panneau*>("panelSelectionTirage")->isVisible());
     }
 
@@ -92,7 +94,9 @@ private slots:
         // button and the focus leaving or coming back are repainted, never the whole window.
         QCoreApplication::processEvents();
         CompteurDePeintures peintures(f_.principale);
-        QTest::mouseClick(f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"), Qt::LeftButton);
+        QTest::mouseClick(
+            f_.principale->findChild<QToolButton*>("SBConfigurationNumerosDeLaChance"),
+            Qt::LeftButton);
         QVERIFY(f_.dialogue->isVisible());
         QVERIFY(!f_.principale->isEnabled());
         QVERIFY(!f_.principale->findChild<Memo*>("memoPhraseGlobale")->isEnabled());
@@ -102,7 +106,8 @@ private slots:
         QVERIFY(f_.principale->isEnabled());
         QCoreApplication::processEvents();
         const QSize taille = f_.principale->size();
-        QVERIFY2(peintures.aire < qint64(taille.width()) * taille.height() / 50, qPrintable(QString::number(peintures.aire)));
+        QVERIFY2(peintures.aire < qint64(taille.width()) * taille.height() / 50,
+                 qPrintable(QString::number(peintures.aire)));
     }
 
     void fermerLaFenetrePrincipaleTermineLeProgramme() {

@@ -5,7 +5,9 @@
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Echelle.h"
+#include "EtatTirage.h"
 #include "Globales.h"
+#include "MagasinReglages.h"
 #include "OptionsChance.h"
 #include "Panneau.h"
 #include "mdlChance.h"
@@ -28,7 +30,9 @@ namespace {
 
 QTemporaryDir* configuration = nullptr; // $XDG_CONFIG_HOME of the run
 
-QString fichierReglages() { return configuration->path() + "/Ludicorium/LUNESPIRAL 2000.ini"; }
+QString fichierReglages() {
+    return configuration->path() + "/Ludicorium/LUNESPIRAL 2000.ini";
+}
 
 QByteArray contenuFichier() {
     QFile f(fichierReglages());
@@ -38,8 +42,15 @@ QByteArray contenuFichier() {
 using Trio = std::array<int, 3>; // count, minimum, maximum
 
 enum Barre { Nombre, Minimum, Maximum };
-const char* const nomsBarres[] = {"scrollBarNombreNumeros", "ScrollBarValeurMinimale", "scrollBarValeurMaximale"};
+const char* const nomsBarres[] = {"scrollBarNombreNumeros", "ScrollBarValeurMinimale",
+                                  "scrollBarValeurMaximale"};
 const char* const nomsPanneaux[] = {"panelNbNumeros", "panelValeurMinimale", "panelValeurMaximale"};
+
+// The reading the dialog looks at.
+EtatTirage& etatEssai() {
+    static EtatTirage etat;
+    return etat;
+}
 
 // The dialog with a stand-in for the main window, which it disables and enables.
 struct Banc {
@@ -48,6 +59,7 @@ struct Banc {
     Banc() {
         principale.show();
         dialogue.setFenetrePrincipale(&principale);
+        dialogue.setLecture(&etatEssai());
     }
     QScrollBar* barre(Barre b) { return dialogue.findChild<QScrollBar*>(nomsBarres[b]); }
     Panneau* panneau(const char* nom) { return dialogue.findChild<Panneau*>(nom); }
@@ -58,12 +70,15 @@ struct Banc {
     // Every value panel shows its bar's position.
     bool panneauxAJour() {
         for (int b : {Nombre, Minimum, Maximum})
-            if (panneau(nomsPanneaux[b])->text() != QString::number(barre(Barre(b))->value())) return false;
+            if (panneau(nomsPanneaux[b])->text() != QString::number(barre(Barre(b))->value()))
+                return false;
         return true;
     }
 };
 
-void options(int nombre, int minimum, int maximum) { optionsChance() = {1, nombre, minimum, maximum}; }
+void options(int nombre, int minimum, int maximum) {
+    optionsChance() = {1, nombre, minimum, maximum};
+}
 
 } // namespace
 
@@ -74,7 +89,7 @@ private slots:
     void init() {
         langue = 1;
         options(6, 1, 49);
-        etatTirage() = EtatTirage{};
+        etatEssai() = EtatTirage{};
     }
 
     void premiereOuverture() {
@@ -99,7 +114,8 @@ private slots:
         banc.dialogue.buttonAnnulerClick();
         langue = 2;
         banc.dialogue.ouvrir();
-        QCOMPARE(banc.dialogue.windowTitle(), QString("Options for the choice of your lucky numbers"));
+        QCOMPARE(banc.dialogue.windowTitle(),
+                 QString("Options for the choice of your lucky numbers"));
         QCOMPARE(banc.panneau("panelTitreNbNumeros")->text(), QString("Number of numbers"));
         QCOMPARE(banc.panneau("panelTitreValeurMinimale")->text(), QString("Minimum"));
         QCOMPARE(banc.panneau("panelTitreValeurMaximale")->text(), QString("Maximum"));
@@ -112,15 +128,24 @@ private slots:
         QTest::addColumn<int>("barre");
         QTest::addColumn<int>("position");
         QTest::addColumn<Trio>("attendu");
-        QTest::newRow("count 10, minimum dragged to 495") << Trio{10, 1, 49} << int(Minimum) << 495 << Trio{10, 491, 500};
-        QTest::newRow("count 6 to 10 over 1..6") << Trio{6, 1, 6} << int(Nombre) << 10 << Trio{10, 1, 10};
-        QTest::newRow("maximum dragged to 3, count 6, minimum 2") << Trio{6, 2, 49} << int(Maximum) << 3 << Trio{6, 1, 6};
-        QTest::newRow("minimum dragged to 60, count 6, maximum 49") << Trio{6, 1, 49} << int(Minimum) << 60 << Trio{6, 60, 65};
-        QTest::newRow("count raised at the top of the range") << Trio{3, 498, 500} << int(Nombre) << 10 << Trio{10, 491, 500};
-        QTest::newRow("count lowered changes nothing else") << Trio{10, 20, 29} << int(Nombre) << 2 << Trio{2, 20, 29};
-        QTest::newRow("maximum lowered onto the minimum") << Trio{4, 30, 60} << int(Maximum) << 31 << Trio{4, 28, 31};
-        QTest::newRow("maximum raised leaves the minimum") << Trio{4, 30, 60} << int(Maximum) << 400 << Trio{4, 30, 400};
-        QTest::newRow("minimum lowered leaves the maximum") << Trio{6, 40, 49} << int(Minimum) << 2 << Trio{6, 2, 49};
+        QTest::newRow("count 10, minimum dragged to 495")
+            << Trio{10, 1, 49} << int(Minimum) << 495 << Trio{10, 491, 500};
+        QTest::newRow("count 6 to 10 over 1..6")
+            << Trio{6, 1, 6} << int(Nombre) << 10 << Trio{10, 1, 10};
+        QTest::newRow("maximum dragged to 3, count 6, minimum 2")
+            << Trio{6, 2, 49} << int(Maximum) << 3 << Trio{6, 1, 6};
+        QTest::newRow("minimum dragged to 60, count 6, maximum 49")
+            << Trio{6, 1, 49} << int(Minimum) << 60 << Trio{6, 60, 65};
+        QTest::newRow("count raised at the top of the range")
+            << Trio{3, 498, 500} << int(Nombre) << 10 << Trio{10, 491, 500};
+        QTest::newRow("count lowered changes nothing else")
+            << Trio{10, 20, 29} << int(Nombre) << 2 << Trio{2, 20, 29};
+        QTest::newRow("maximum lowered onto the minimum")
+            << Trio{4, 30, 60} << int(Maximum) << 31 << Trio{4, 28, 31};
+        QTest::newRow("maximum raised leaves the minimum")
+            << Trio{4, 30, 60} << int(Maximum) << 400 << Trio{4, 30, 400};
+        QTest::newRow("minimum lowered leaves the maximum")
+            << Trio{6, 40, 49} << int(Minimum) << 2 << Trio{6, 2, 49};
     }
 
     void lesBarresRestentCoherentes() {
@@ -143,15 +168,19 @@ private slots:
         Banc banc;
         banc.dialogue.ouvrir();
         QRandomGenerator alea(2000);
-        const QScrollBar::SliderAction actions[] = {QScrollBar::SliderSingleStepAdd, QScrollBar::SliderSingleStepSub,
-                                                    QScrollBar::SliderPageStepAdd, QScrollBar::SliderPageStepSub,
-                                                    QScrollBar::SliderToMinimum, QScrollBar::SliderToMaximum};
+        const QScrollBar::SliderAction actions[] = {
+            QScrollBar::SliderSingleStepAdd, QScrollBar::SliderSingleStepSub,
+            QScrollBar::SliderPageStepAdd,   QScrollBar::SliderPageStepSub,
+            QScrollBar::SliderToMinimum,     QScrollBar::SliderToMaximum};
         for (int i = 0; i < 3000; ++i) {
             QScrollBar* b = banc.barre(Barre(alea.bounded(3)));
-            if (alea.bounded(2)) b->setValue(alea.bounded(b->minimum(), b->maximum() + 1));
-            else b->triggerAction(actions[alea.bounded(int(std::size(actions)))]);
+            if (alea.bounded(2))
+                b->setValue(alea.bounded(b->minimum(), b->maximum() + 1));
+            else
+                b->triggerAction(actions[alea.bounded(int(std::size(actions)))]);
             const auto [c, a, m] = banc.positions();
-            QVERIFY2(a >= 1 && m <= 500 && m - a + 1 >= c, qPrintable(QString("%1 %2 %3").arg(c).arg(a).arg(m)));
+            QVERIFY2(a >= 1 && m <= 500 && m - a + 1 >= c,
+                     qPrintable(QString("%1 %2 %3").arg(c).arg(a).arg(m)));
             QVERIFY(banc.panneauxAJour());
         }
     }
@@ -212,7 +241,8 @@ private slots:
         const QVariant verif = relu.value("verif");
         QCOMPARE(verif.typeId(), int(QMetaType::QByteArray));
         QCOMPARE(verif.toByteArray(), QByteArray("\x01", 1));
-        QCOMPARE(relu.value("optionNbNumerosDeLaChance").toByteArray(), QByteArray("\x08\0\0\0", 4));
+        QCOMPARE(relu.value("optionNbNumerosDeLaChance").toByteArray(),
+                 QByteArray("\x08\0\0\0", 4));
         QCOMPARE(relu.value("optionMinRange").toByteArray(), QByteArray("\x05\0\0\0", 4));
         QCOMPARE(relu.value("optionMaxRange").toByteArray(), QByteArray("\x3C\0\0\0", 4));
     }
@@ -239,12 +269,13 @@ private slots:
         textes.chargerTableCartes(1);
         Hasard hasard;
         try {
-            etatTirage().choisirTirageSansAmorcer(TypeTirage::DixMaisons, hasard, textes);
+            etatEssai().choisirTirageSansAmorcer(TypeTirage::DixMaisons, hasard, textes);
         } catch (const std::exception&) {
             // Without data files the texts may stop short; the draw itself is made.
         }
-        for (int d = 1; d <= 22 && !etatTirage().tirageTermine(); ++d) etatTirage().cliquerCarte(d, hasard);
-        QVERIFY(etatTirage().tirageTermine());
+        for (int d = 1; d <= 22 && !etatEssai().tirageTermine(); ++d)
+            etatEssai().cliquerCarte(d, hasard, optionsChance());
+        QVERIFY(etatEssai().tirageTermine());
 
         Banc banc;
         int crochet = 0;
@@ -274,8 +305,9 @@ private slots:
             do w = w->nextInFocusChain();
             while (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty());
         } while (w != banc.bouton("Button1"));
-        QCOMPARE(ordre, QStringList({"Button1", "ScrollBarValeurMinimale", "scrollBarValeurMaximale",
-                                     "scrollBarNombreNumeros", "buttonAnnuler"}));
+        QCOMPARE(ordre,
+                 QStringList({"Button1", "ScrollBarValeurMinimale", "scrollBarValeurMaximale",
+                              "scrollBarNombreNumeros", "buttonAnnuler"}));
     }
 
     void tailleALEcran() {
@@ -295,7 +327,8 @@ private slots:
 
         const Qt::WindowFlags drapeaux = d.windowFlags();
         QVERIFY(drapeaux & Qt::WindowTitleHint);
-        QVERIFY(!(drapeaux & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)));
+        QVERIFY(!(drapeaux & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
+                              Qt::WindowSystemMenuHint)));
 
         QCOMPARE(banc.panneau("panelValeurMaximale")->geometry(),
                  QRect(QPoint(arrondiEchelle(294 * f), arrondiEchelle(68 * f)),
@@ -311,12 +344,15 @@ private slots:
             d.ouvrir();
             for (Panneau* p : d.findChildren<Panneau*>()) {
                 const QRect r = p->contentsRect();
-                QVERIFY2(p->heightForWidth(p->width()) <= p->height() || !p->wordWrap(), qPrintable(p->objectName()));
+                QVERIFY2(p->heightForWidth(p->width()) <= p->height() || !p->wordWrap(),
+                         qPrintable(p->objectName()));
                 if (!p->wordWrap())
-                    QVERIFY2(p->fontMetrics().horizontalAdvance(p->text()) <= r.width(), qPrintable(p->objectName()));
+                    QVERIFY2(p->fontMetrics().horizontalAdvance(p->text()) <= r.width(),
+                             qPrintable(p->objectName()));
             }
             for (QPushButton* b : d.findChildren<QPushButton*>())
-                QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(), qPrintable(b->objectName()));
+                QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(),
+                         qPrintable(b->objectName()));
             d.buttonAnnulerClick();
         }
     }

@@ -6,6 +6,7 @@
 // printed with the number of the action when something fails. LUNESPIRAL_ENDURANCE_ACTIONS
 // changes the number of actions (3000 by default).
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Chaines.h"
@@ -13,6 +14,7 @@
 #include "DonneesEssai.h"
 #include "Globales.h"
 #include "Langue.h"
+#include "MagasinReglages.h"
 #include "NumerosChance.h"
 #include "OptionsChance.h"
 #include "fSplash.h"
@@ -39,14 +41,19 @@
 #include <unistd.h>
 
 using namespace lunespiral;
+using namespace lunespiral::acces;
 
 namespace {
 
 QTemporaryDir* configuration = nullptr; // $XDG_CONFIG_HOME of the run
 
-QString ecran() { return qEnvironmentVariable("LUNESPIRAL_ECRAN", QStringLiteral("800x600")); }
+QString ecran() {
+    return qEnvironmentVariable("LUNESPIRAL_ECRAN", QStringLiteral("800x600"));
+}
 
-QString fichierReglages() { return configuration->path() + "/Ludicorium/LUNESPIRAL 2000.ini"; }
+QString fichierReglages() {
+    return configuration->path() + "/Ludicorium/LUNESPIRAL 2000.ini";
+}
 
 QByteArray contenu(const QString& chemin) {
     QFile f(chemin);
@@ -85,7 +92,8 @@ const QColor jaune(255, 255, 0);
 // times in this run. Those lines are dropped, everything else goes on to the test log.
 QtMessageHandler journalDuTest = nullptr;
 void filtrerMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
     if (journalDuTest) journalDuTest(type, contexte, message);
 }
 
@@ -100,10 +108,13 @@ public:
 };
 
 // A text as a text box gives it back: its plain text has ordinary spaces for non-breaking ones.
-QString texteAffiche(const std::string& cp1252) { return versQString(cp1252).replace(QChar::Nbsp, QLatin1Char(' ')); }
+QString texteAffiche(const std::string& cp1252) {
+    return versQString(cp1252).replace(QChar::Nbsp, QLatin1Char(' '));
+}
 
 enum Barre { Nombre, Minimum, Maximum };
-const char* const nomsBarres[] = {"scrollBarNombreNumeros", "ScrollBarValeurMinimale", "scrollBarValeurMaximale"};
+const char* const nomsBarres[] = {"scrollBarNombreNumeros", "ScrollBarValeurMinimale",
+                                  "scrollBarValeurMaximale"};
 const char* const nomsValeurs[] = {"panelNbNumeros", "panelValeurMinimale", "panelValeurMaximale"};
 
 } // namespace
@@ -129,14 +140,13 @@ class TestEndurance : public QObject {
     CompteurPeintures peintures_;
 
     // What happened, for the summary.
-    int lectures_ = 0, confirmations_ = 0, annulations_ = 0, abandons_ = 0, refusAbandon_ = 0, clavier_ = 0,
-        aPropos_ = 0, aides_ = 0, choixVues_ = 0;
+    int lectures_ = 0, confirmations_ = 0, annulations_ = 0, abandons_ = 0, refusAbandon_ = 0,
+        clavier_ = 0, aPropos_ = 0, aides_ = 0, choixVues_ = 0;
 
     // -----------------------------------------------------------------------------------------
     // Controls and states.
 
-    template <typename T>
-    T* c(const char* nom) const {
+    template <typename T> T* c(const char* nom) const {
         T* w = f_.principale->findChild<T*>(QString::fromLatin1(nom));
         if (!w) qFatal("no control %s", nom);
         return w;
@@ -147,8 +157,12 @@ class TestEndurance : public QObject {
     QPushButton* boutonDialogue(const char* nom) const {
         return f_.dialogue->findChild<QPushButton*>(QString::fromLatin1(nom));
     }
-    QScrollBar* barre(int b) const { return f_.dialogue->findChild<QScrollBar*>(QString::fromLatin1(nomsBarres[b])); }
-    Panneau* valeur(int b) const { return f_.dialogue->findChild<Panneau*>(QString::fromLatin1(nomsValeurs[b])); }
+    QScrollBar* barre(int b) const {
+        return f_.dialogue->findChild<QScrollBar*>(QString::fromLatin1(nomsBarres[b]));
+    }
+    Panneau* valeur(int b) const {
+        return f_.dialogue->findChild<Panneau*>(QString::fromLatin1(nomsValeurs[b]));
+    }
     QWidget* visionneuse() const {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("visionneuseAide")) return w;
@@ -157,11 +171,13 @@ class TestEndurance : public QObject {
 
     bool langueChoisie() const { return langue != langueAucune; }
     bool dialogueOuvert() const { return f_.dialogue->isVisible(); }
-    bool aProposOuvert() const { return f_.splash->isVisible() && boutonSplash("panelOKAbout")->isVisible(); }
+    bool aProposOuvert() const {
+        return f_.splash->isVisible() && boutonSplash("panelOKAbout")->isVisible();
+    }
     bool choixAffiche() const { return c<Panneau>("panelSelectionTirage")->isVisible(); }
     int carteDe(const QWidget* w) const {
         for (int d = 1; d <= 22; ++d)
-            if (f_.principale->carteTalon(d) == w) return d;
+            if (carteTalon(f_.principale, d) == w) return d;
         return 0;
     }
 
@@ -197,8 +213,10 @@ class TestEndurance : public QObject {
     bool atteindre(QWidget* w) {
         const QPoint p = w->mapTo(w->window(), w->rect().center());
         QWidget* dessous = w->window()->childAt(p);
-        if (!w->isVisible() || !w->isEnabled() || !w->window()->isEnabled() || (dessous != w && !w->isAncestorOf(dessous))) {
-            QTest::qFail(qPrintable(QStringLiteral("%1 cannot be reached").arg(w->objectName())), __FILE__, __LINE__);
+        if (!w->isVisible() || !w->isEnabled() || !w->window()->isEnabled() ||
+            (dessous != w && !w->isAncestorOf(dessous))) {
+            QTest::qFail(qPrintable(QStringLiteral("%1 cannot be reached").arg(w->objectName())),
+                         __FILE__, __LINE__);
             return false;
         }
         cliquer(w);
@@ -230,24 +248,29 @@ class TestEndurance : public QObject {
     // The boxes that activating `cible` (click, Space, Enter) will show, with their answers.
     // Returns the answer to the new-draw question, if it is asked.
     std::optional<bool> prevoirBoites(QWidget* cible) {
-        if (cible == c<QWidget>("TSBQuit")) attendre(chaines.msgQuitter, false);
-        if (cible == c<QWidget>("TSBAide") && !QFileInfo::exists(chaines.fichierAide))
-            attendre(QStringLiteral("*") + QFileInfo(chaines.fichierAide).fileName(), true);
+        if (cible == c<QWidget>("TSBQuit")) attendre(chainesDe(langue).msgQuitter, false);
+        if (cible == c<QWidget>("TSBAide") && !QFileInfo::exists(chainesDe(langue).fichierAide))
+            attendre(QStringLiteral("*") + QFileInfo(chainesDe(langue).fichierAide).fileName(),
+                     true);
         if (cible == c<QWidget>("panelNouveauTirage") && !choixAffiche()) {
             const bool oui = tirer(3) != 1;
-            attendre(chaines.msgAbandon, oui);
+            attendre(chainesDe(langue).msgAbandon, oui);
             return oui;
         }
         return std::nullopt;
     }
 
     void verifierBoites() {
-        QVERIFY2(inattendues_.isEmpty(), qPrintable(QStringLiteral("box left unanswered: ") + inattendues_.join(" | ")));
-        QVERIFY2(!BoiteMessage::reponsesEnAttente(), "an answer was ready for a box that never came");
+        QVERIFY2(inattendues_.isEmpty(),
+                 qPrintable(QStringLiteral("box left unanswered: ") + inattendues_.join(" | ")));
+        QVERIFY2(!BoiteMessage::reponsesEnAttente(),
+                 "an answer was ready for a box that never came");
         QCOMPARE(boites_.size(), attendues_.size());
         for (int i = 0; i < boites_.size(); ++i) {
-            if (attendues_[i].startsWith('*')) QVERIFY2(boites_[i].contains(attendues_[i].mid(1)), qPrintable(boites_[i]));
-            else QCOMPARE(boites_[i], attendues_[i]);
+            if (attendues_[i].startsWith('*'))
+                QVERIFY2(boites_[i].contains(attendues_[i].mid(1)), qPrintable(boites_[i]));
+            else
+                QCOMPARE(boites_[i], attendues_[i]);
         }
     }
 
@@ -264,14 +287,19 @@ class TestEndurance : public QObject {
         bool operator==(const Instantane&) const = default;
     };
     Instantane instantane() const {
-        const EtatTirage& e = etatTirage();
-        return {e.typeTirage(), e.nbCartesPosees(), e.tirageTermine(), e.tirageMaisons().maisonCourante,
-                e.tirageBohemiens().horizonCourant, langueChoisie() && choixAffiche()};
+        const EtatTirage& e = (*f_.etat);
+        return {e.typeTirage(),
+                e.nbCartesPosees(),
+                e.tirageTermine(),
+                e.tirageMaisons().maisonCourante,
+                e.tirageBohemiens().horizonCourant,
+                langueChoisie() && choixAffiche()};
     }
 
     void verifierFenetres() {
         TfrmLunespiral* p = f_.principale;
-        QVERIFY2(!(dialogueOuvert() && aProposOuvert()), "the dialog and the about window are open together");
+        QVERIFY2(!(dialogueOuvert() && aProposOuvert()),
+                 "the dialog and the about window are open together");
         QCOMPARE(p->isEnabled(), !(dialogueOuvert() || aProposOuvert()));
         if (!langueChoisie()) {
             QVERIFY(f_.splash->isVisible());
@@ -287,8 +315,11 @@ class TestEndurance : public QObject {
         // No window comes and stays, no control is made and forgotten.
         const std::set<QWidget*> connues{f_.splash, p, f_.dialogue, visionneuse()};
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible()) QVERIFY2(connues.count(w), qPrintable(w->metaObject()->className() + (" " + w->objectName())));
-        QVERIFY(QApplication::topLevelWidgets().size() <= fenetresDeDepart_ + 1); // + the help viewer
+            if (w->isVisible())
+                QVERIFY2(connues.count(w),
+                         qPrintable(w->metaObject()->className() + (" " + w->objectName())));
+        QVERIFY(QApplication::topLevelWidgets().size() <=
+                fenetresDeDepart_ + 1); // + the help viewer
         // Counted once the window has been shown: showing it makes the text boxes' parts.
         const int enfants = static_cast<int>(p->findChildren<QObject*>().size());
         if (enfantsPrincipale_ == 0) enfantsPrincipale_ = enfants;
@@ -298,17 +329,23 @@ class TestEndurance : public QObject {
     void verifierOptions() {
         const OptionsChance& o = optionsChance();
         QCOMPARE(int(o.verif), 1);
-        QVERIFY2(o.optionNbNumerosDeLaChance >= 1 && o.optionNbNumerosDeLaChance <= 10 && o.optionMinRange >= 1 &&
-                     o.optionMaxRange <= 500 && o.optionMinRange <= o.optionMaxRange &&
+        QVERIFY2(o.optionNbNumerosDeLaChance >= 1 && o.optionNbNumerosDeLaChance <= 10 &&
+                     o.optionMinRange >= 1 && o.optionMaxRange <= 500 &&
+                     o.optionMinRange <= o.optionMaxRange &&
                      o.optionMaxRange - o.optionMinRange + 1 >= o.optionNbNumerosDeLaChance,
-                 qPrintable(QStringLiteral("%1 %2 %3").arg(o.optionNbNumerosDeLaChance).arg(o.optionMinRange).arg(o.optionMaxRange)));
+                 qPrintable(QStringLiteral("%1 %2 %3")
+                                .arg(o.optionNbNumerosDeLaChance)
+                                .arg(o.optionMinRange)
+                                .arg(o.optionMaxRange)));
         // The file changes only on OK, and then holds the record whole.
         QCOMPARE(contenu(fichierReglages()), reglagesConnus_);
         if (dialogueOuvert()) {
-            const int n = barre(Nombre)->value(), a = barre(Minimum)->value(), b = barre(Maximum)->value();
+            const int n = barre(Nombre)->value(), a = barre(Minimum)->value(),
+                      b = barre(Maximum)->value();
             QVERIFY2(n >= 1 && n <= 10 && a >= 1 && b <= 500 && b - a + 1 >= n,
                      qPrintable(QStringLiteral("bars %1 %2 %3").arg(n).arg(a).arg(b)));
-            for (int i : {Nombre, Minimum, Maximum}) QCOMPARE(valeur(i)->text(), QString::number(barre(i)->value()));
+            for (int i : {Nombre, Minimum, Maximum})
+                QCOMPARE(valeur(i)->text(), QString::number(barre(i)->value()));
         }
     }
 
@@ -320,11 +357,14 @@ class TestEndurance : public QObject {
         {
             QSettings brut(chemin, QSettings::IniFormat);
             brut.beginGroup(cleRegistre);
-            const std::pair<const char*, int> tailles[] = {
-                {"verif", 1}, {"optionNbNumerosDeLaChance", 4}, {"optionMinRange", 4}, {"optionMaxRange", 4}};
+            const std::pair<const char*, int> tailles[] = {{"verif", 1},
+                                                           {"optionNbNumerosDeLaChance", 4},
+                                                           {"optionMinRange", 4},
+                                                           {"optionMaxRange", 4}};
             for (const auto& [nom, taille] : tailles) {
                 const QVariant v = brut.value(QString::fromLatin1(nom));
-                QVERIFY2(v.typeId() == QMetaType::QByteArray && v.toByteArray().size() == taille, nom);
+                QVERIFY2(v.typeId() == QMetaType::QByteArray && v.toByteArray().size() == taille,
+                         nom);
             }
         }
         MagasinReglages magasin(chemin, cleRegistre);
@@ -343,27 +383,28 @@ class TestEndurance : public QObject {
             QVERIFY2(n >= o.optionMinRange && n <= o.optionMaxRange, qPrintable(texte));
             QVERIFY2(vus.insert(n).second, qPrintable(texte));
         }
-        QCOMPARE(int(vus.size()), std::min(o.optionNbNumerosDeLaChance, o.optionMaxRange - o.optionMinRange + 1));
+        QCOMPARE(int(vus.size()),
+                 std::min(o.optionNbNumerosDeLaChance, o.optionMaxRange - o.optionMinRange + 1));
         QCOMPARE(c<Panneau>("panelInformations")->toolTip(),
-                 versQString(descriptionNumerosChance(langue, o.optionNbNumerosDeLaChance, o.optionMinRange,
-                                                      o.optionMaxRange)));
+                 versQString(descriptionNumerosChance(langue, o.optionNbNumerosDeLaChance,
+                                                      o.optionMinRange, o.optionMaxRange)));
     }
 
     // The reading state against what the main window shows.
     void verifierLecture() {
         if (!langueChoisie()) return;
         TfrmLunespiral* p = f_.principale;
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const TypeTirage type = e.typeTirage();
         const bool choix = choixAffiche();
         int visibles = 0, faces = 0;
         for (int d = 1; d <= 22; ++d) {
-            if (!p->carteTalon(d)->isVisible()) continue;
+            if (!carteTalon(p, d)->isVisible()) continue;
             ++visibles;
-            if (p->carteTalon(d)->image() != QLatin1String("picFond")) ++faces;
+            if (carteTalon(p, d)->image() != QLatin1String("picFond")) ++faces;
         }
         for (int i = 1; i <= 10; ++i)
-            for (int j = 1; j <= 5; ++j) QCOMPARE(p->tuileMosaique(i, j)->isVisible(), choix);
+            for (int j = 1; j <= 5; ++j) QCOMPARE(tuileMosaique(p, i, j)->isVisible(), choix);
         const bool croix = type == TypeTirage::EnCroix, maisons = type == TypeTirage::DixMaisons,
                    bohemiens = type == TypeTirage::Bohemiens;
         auto vues = [&](bool c1, bool c2, bool c3) {
@@ -375,13 +416,13 @@ class TestEndurance : public QObject {
         };
         if (choix) {
             QCOMPARE(visibles, 0);
-            QVERIFY(!p->SBNumerosDeLaChance()->isVisible());
+            QVERIFY(!boutonNumeros(p)->isVisible());
             vues(false, false, false);
             for (int n = 1; n <= 10; ++n) {
-                QVERIFY(!p->etiquetteNom(n)->isVisible());
-                QVERIFY(!p->etiquetteMaison(n)->isVisible());
+                QVERIFY(!etiquetteNom(p, n)->isVisible());
+                QVERIFY(!etiquetteMaison(p, n)->isVisible());
             }
-            for (int n = 1; n <= 4; ++n) QVERIFY(!p->etiquetteHorizon(n)->isVisible());
+            for (int n = 1; n <= 4; ++n) QVERIFY(!etiquetteHorizon(p, n)->isVisible());
             return;
         }
         QVERIFY(type != TypeTirage::Aucun);
@@ -395,14 +436,15 @@ class TestEndurance : public QObject {
         std::multiset<int> montrees, attendues;
         for (int d = 1; d <= 22; ++d) {
             if (!e.carteRetournee(d)) continue;
-            QVERIFY(p->carteTalon(d)->isVisible());
+            QVERIFY(carteTalon(p, d)->isVisible());
             if (croix) {
-                montrees.insert(p->carteTalon(d)->image().mid(5).toInt());
+                montrees.insert(carteTalon(p, d)->image().mid(5).toInt());
             } else {
                 const int n = e.emplacementDeCarte(type, d);
                 QVERIFY(n >= 1 && n <= posees);
-                QCOMPARE(p->carteTalon(d)->image(), QStringLiteral("Image%1").arg(e.carteDeLEmplacement(n)));
-                QCOMPARE(p->carteTalon(d)->pos(), maisons ? p->posMaisons(n) : p->posBohemiens(n));
+                QCOMPARE(carteTalon(p, d)->image(),
+                         QStringLiteral("Image%1").arg(e.carteDeLEmplacement(n)));
+                QCOMPARE(carteTalon(p, d)->pos(), maisons ? posMaisons(p, n) : posBohemiens(p, n));
             }
         }
         if (croix) {
@@ -414,15 +456,18 @@ class TestEndurance : public QObject {
             QVERIFY(!e.termine(type));
             QCOMPARE(visibles, 22);
             QCOMPARE(faces, posees);
-            QVERIFY(!p->SBNumerosDeLaChance()->isVisible());
+            QVERIFY(!boutonNumeros(p)->isVisible());
             vues(false, false, false);
-            QCOMPARE(c<Panneau>("panelInformations")->text(), maisons ? chaines.msgTirez10 : chaines.msgTirez4);
-            QVERIFY2(c<Panneau>("panelInformations")->toolTip().isEmpty(), "the numbers' description outlives them");
+            QCOMPARE(c<Panneau>("panelInformations")->text(),
+                     maisons ? chainesDe(langue).msgTirez10 : chainesDe(langue).msgTirez4);
+            QVERIFY2(c<Panneau>("panelInformations")->toolTip().isEmpty(),
+                     "the numbers' description outlives them");
             for (int n = 1; n <= 10; ++n) {
-                QCOMPARE(p->etiquetteNom(n)->isVisible(), n <= posees);
-                QCOMPARE(p->etiquetteMaison(n)->isVisible(), maisons && n <= posees);
+                QCOMPARE(etiquetteNom(p, n)->isVisible(), n <= posees);
+                QCOMPARE(etiquetteMaison(p, n)->isVisible(), maisons && n <= posees);
             }
-            for (int n = 1; n <= 4; ++n) QCOMPARE(p->etiquetteHorizon(n)->isVisible(), bohemiens && n <= posees);
+            for (int n = 1; n <= 4; ++n)
+                QCOMPARE(etiquetteHorizon(p, n)->isVisible(), bohemiens && n <= posees);
             return;
         }
         QVERIFY(e.termine(type));
@@ -430,13 +475,15 @@ class TestEndurance : public QObject {
         const int posee = compte + (croix ? 1 : 0);
         QCOMPARE(visibles, posee);
         QCOMPARE(faces, posee);
-        QVERIFY(p->SBNumerosDeLaChance()->isVisible());
+        QVERIFY(boutonNumeros(p)->isVisible());
         vues(croix, maisons, bohemiens);
         const QString info = c<Panneau>("panelInformations")->text();
-        if (p->SBNumerosDeLaChance()->isChecked()) {
+        if (boutonNumeros(p)->isChecked()) {
             verifierNumeros(info);
         } else {
-            QCOMPARE(info, croix ? QString() : maisons ? chaines.msgCliquezMaison : chaines.msgCliquezCarte);
+            QCOMPARE(info, croix     ? QString()
+                           : maisons ? chainesDe(langue).msgCliquezMaison
+                                     : chainesDe(langue).msgCliquezCarte);
             QVERIFY(c<Panneau>("panelInformations")->toolTip().isEmpty());
         }
         if (croix) {
@@ -446,27 +493,28 @@ class TestEndurance : public QObject {
             QCOMPARE(c<Memo>("memoFuturAmour")->texte(), texteAffiche(t.domainesFutur[2]));
             int centre = 0;
             for (int d = 1; d <= 22; ++d)
-                if (p->carteTalon(d)->isVisible() && !e.carteRetournee(d)) centre = d;
+                if (carteTalon(p, d)->isVisible() && !e.carteRetournee(d)) centre = d;
             QVERIFY(centre != 0);
-            QCOMPARE(p->carteTalon(centre)->pos(), p->posCroix(5));
-            QCOMPARE(p->carteTalon(centre)->image(), QStringLiteral("Image%1").arg(e.tirageCroix().cartes[5]));
+            QCOMPARE(carteTalon(p, centre)->pos(), posCroix(p, 5));
+            QCOMPARE(carteTalon(p, centre)->image(),
+                     QStringLiteral("Image%1").arg(e.tirageCroix().cartes[5]));
         } else if (maisons) {
             const int h = e.tirageMaisons().maisonCourante;
             QVERIFY(h >= 1 && h <= 10);
-            QCOMPARE(c<Panneau>("panelNomMaison")->text(), chaines.libellesMaisons[h]);
+            QCOMPARE(c<Panneau>("panelNomMaison")->text(), chainesDe(langue).libellesMaisons[h]);
             QCOMPARE(c<Memo>("panelPhraseMaison")->texte(), texteAffiche(e.textesMaisons()[h]));
             for (int k = 1; k <= 10; ++k) {
-                QCOMPARE(p->etiquetteMaison(k)->couleur() == jaune, k == h);
-                QCOMPARE(p->etiquetteNom(k)->couleur() == jaune, k == h);
+                QCOMPARE(etiquetteMaison(p, k)->couleur() == jaune, k == h);
+                QCOMPARE(etiquetteNom(p, k)->couleur() == jaune, k == h);
             }
         } else {
             const int n = e.tirageBohemiens().horizonCourant;
             QVERIFY(n >= 1 && n <= 4);
             QCOMPARE(c<Memo>("panelCentralBohemien")->texte(), texteAffiche(e.textesHorizons()[n]));
             for (int k = 1; k <= 4; ++k) {
-                QVERIFY(p->etiquetteHorizon(k)->isVisible());
-                QCOMPARE(p->etiquetteHorizon(k)->couleur() == jaune, k == n);
-                QCOMPARE(p->etiquetteNom(k)->couleur() == jaune, k == n);
+                QVERIFY(etiquetteHorizon(p, k)->isVisible());
+                QCOMPARE(etiquetteHorizon(p, k)->couleur() == jaune, k == n);
+                QCOMPARE(etiquetteNom(p, k)->couleur() == jaune, k == n);
             }
         }
     }
@@ -514,15 +562,20 @@ class TestEndurance : public QObject {
     void cliquerCarte() {
         std::vector<int> visibles;
         for (int d = 1; d <= 22; ++d)
-            if (f_.principale->carteTalon(d)->isVisible()) visibles.push_back(d);
+            if (carteTalon(f_.principale, d)->isVisible()) visibles.push_back(d);
         if (visibles.empty()) return;
-        ImageControle* carte = f_.principale->carteTalon(visibles[static_cast<std::size_t>(tirer(int(visibles.size()))) - 1]);
+        ImageControle* carte = carteTalon(
+            f_.principale, visibles[static_cast<std::size_t>(tirer(int(visibles.size()))) - 1]);
         const QPoint local(tirer(carte->width() - 2), tirer(carte->height() - 2));
         const QPoint p = carte->mapTo(f_.principale, local);
         const int touchee = carteDe(f_.principale->childAt(p));
-        noter(QStringLiteral("click deck card %1 at %2,%3 (hits %4)").arg(carte->tag()).arg(local.x()).arg(local.y()).arg(touchee));
+        noter(QStringLiteral("click deck card %1 at %2,%3 (hits %4)")
+                  .arg(carte->tag())
+                  .arg(local.x())
+                  .arg(local.y())
+                  .arg(touchee));
         const Instantane avant = instantane();
-        const bool deja = touchee && etatTirage().carteRetournee(touchee);
+        const bool deja = touchee && (*f_.etat).carteRetournee(touchee);
         cliquer(carte, local);
         apresCarte(touchee, avant, deja);
     }
@@ -530,9 +583,10 @@ class TestEndurance : public QObject {
     // The effect of a click (or Enter) on deck card d, 0 when none was hit; `deja`: d had been
     // picked before.
     void apresCarte(int d, const Instantane& avant, bool deja) {
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const Instantane apres = instantane();
-        if (d == 0 || (avant.termine && avant.type == TypeTirage::EnCroix) || (!avant.termine && deja)) {
+        if (d == 0 || (avant.termine && avant.type == TypeTirage::EnCroix) ||
+            (!avant.termine && deja)) {
             QVERIFY(apres == avant);
             return;
         }
@@ -547,20 +601,25 @@ class TestEndurance : public QObject {
             return;
         }
         ++choixVues_;
-        if (avant.type == TypeTirage::DixMaisons) QCOMPARE(apres.maison, e.emplacementDeCarte(TypeTirage::DixMaisons, d));
-        else QCOMPARE(apres.horizon, e.emplacementDeCarte(TypeTirage::Bohemiens, d));
+        if (avant.type == TypeTirage::DixMaisons)
+            QCOMPARE(apres.maison, e.emplacementDeCarte(TypeTirage::DixMaisons, d));
+        else
+            QCOMPARE(apres.horizon, e.emplacementDeCarte(TypeTirage::Bohemiens, d));
     }
 
     void choisirTirage() {
-        static const char* const cibles[] = {"imageTirageEnCroix", "panelTirageEnCroix", "imageTirageDixMaisons",
-                                             "panelTirageEnDixMaisons", "imageTirageBohemiens", "panelTirageDesBohemiens"};
+        static const char* const cibles[] = {"imageTirageEnCroix",    "panelTirageEnCroix",
+                                             "imageTirageDixMaisons", "panelTirageEnDixMaisons",
+                                             "imageTirageBohemiens",  "panelTirageDesBohemiens"};
         const int i = tirer(6) - 1;
         noter(QStringLiteral("choose %1").arg(cibles[i]));
         if (!atteindre(c<QWidget>(cibles[i]))) return;
-        const TypeTirage attendu = i < 2 ? TypeTirage::EnCroix : i < 4 ? TypeTirage::DixMaisons : TypeTirage::Bohemiens;
-        QCOMPARE(etatTirage().typeTirage(), attendu);
-        QCOMPARE(etatTirage().nbCartesPosees(), 0);
-        QVERIFY(!etatTirage().tirageTermine());
+        const TypeTirage attendu = i < 2   ? TypeTirage::EnCroix
+                                   : i < 4 ? TypeTirage::DixMaisons
+                                           : TypeTirage::Bohemiens;
+        QCOMPARE((*f_.etat).typeTirage(), attendu);
+        QCOMPARE((*f_.etat).nbCartesPosees(), 0);
+        QVERIFY(!(*f_.etat).tirageTermine());
     }
 
     // A click on a control of the bottom bar, with the boxes it asks.
@@ -573,10 +632,10 @@ class TestEndurance : public QObject {
     // Runs `geste` on `cible` (a click or a key), with what must follow.
     void activerCible(QWidget* cible, const std::function<void()>& geste) {
         const Instantane avant = instantane();
-        const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
+        const bool coche = boutonNumeros(f_.principale)->isChecked();
         const std::optional<bool> abandon = prevoirBoites(cible);
         const int carte = carteDe(cible);
-        const bool deja = carte && etatTirage().carteRetournee(carte);
+        const bool deja = carte && (*f_.etat).carteRetournee(carte);
         geste();
         if (QTest::currentTestFailed()) return;
         if (cible == c<QWidget>("panelNouveauTirage")) {
@@ -587,8 +646,8 @@ class TestEndurance : public QObject {
                 if (abandon) ++refusAbandon_;
                 QVERIFY(instantane() == avant);
             }
-        } else if (cible == f_.principale->SBNumerosDeLaChance()) {
-            QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), !coche);
+        } else if (cible == boutonNumeros(f_.principale)) {
+            QCOMPARE(boutonNumeros(f_.principale)->isChecked(), !coche);
         } else if (cible == c<QWidget>("SBConfigurationNumerosDeLaChance")) {
             QVERIFY(dialogueOuvert());
             QCOMPARE(barre(Nombre)->value(), optionsChance().optionNbNumerosDeLaChance);
@@ -599,7 +658,8 @@ class TestEndurance : public QObject {
             QVERIFY(aProposOuvert());
         } else if (cible == c<QWidget>("TSBAide")) {
             ++aides_;
-            if (QFileInfo::exists(chaines.fichierAide)) QVERIFY(visionneuse() && visionneuse()->isVisible());
+            if (QFileInfo::exists(chainesDe(langue).fichierAide))
+                QVERIFY(visionneuse() && visionneuse()->isVisible());
         } else if (cible == c<QWidget>("TSBQuit")) {
             QVERIFY(instantane() == avant);
         } else if (carte) {
@@ -611,15 +671,18 @@ class TestEndurance : public QObject {
     // activate what holds it.
     void clavierPrincipale() {
         ++clavier_;
-        static const Qt::Key touches[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down,
-                                          Qt::Key_Up,     Qt::Key_Return,  Qt::Key_Enter, Qt::Key_Space};
+        static const Qt::Key touches[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Right,
+                                          Qt::Key_Left,   Qt::Key_Down,    Qt::Key_Up,
+                                          Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Space};
         activer(f_.principale);
         Qt::Key touche = touches[tirer(int(std::size(touches))) - 1];
         QWidget* focus = QApplication::focusWidget();
-        const bool active = touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space;
+        const bool active =
+            touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space;
         // Iconifying is left out: nothing brings the window back without a window manager.
         if (active && focus == c<QWidget>("TSBIconify")) touche = Qt::Key_Tab;
-        noter(QStringLiteral("key %1 on %2").arg(QKeySequence(touche).toString(), focus ? focus->objectName() : "nothing"));
+        noter(QStringLiteral("key %1 on %2")
+                  .arg(QKeySequence(touche).toString(), focus ? focus->objectName() : "nothing"));
         // Space presses a tool button; Enter does not.
         const bool agit = active && focus && focus->window() == f_.principale &&
                           !(qobject_cast<QToolButton*>(focus) && touche != Qt::Key_Space);
@@ -634,7 +697,8 @@ class TestEndurance : public QObject {
 
     void echap() {
         noter(QStringLiteral("Escape on the main window"));
-        activerCible(c<QWidget>("panelNouveauTirage"), [this] { taper(f_.principale, Qt::Key_Escape); });
+        activerCible(c<QWidget>("panelNouveauTirage"),
+                     [this] { taper(f_.principale, Qt::Key_Escape); });
     }
 
     void copier() {
@@ -648,7 +712,8 @@ class TestEndurance : public QObject {
             QCOMPARE(copie, temoin);
         } else {
             QVERIFY(copie != temoin && !copie.isEmpty());
-            if (f_.principale->SBNumerosDeLaChance()->isVisible() && f_.principale->SBNumerosDeLaChance()->isChecked())
+            if (boutonNumeros(f_.principale)->isVisible() &&
+                boutonNumeros(f_.principale)->isChecked())
                 QVERIFY(copie.contains(c<Panneau>("panelInformations")->text()));
         }
         QVERIFY(instantane() == avant);
@@ -658,14 +723,14 @@ class TestEndurance : public QObject {
         noter(QStringLiteral("double click on panelInformations"));
         Panneau* info = c<Panneau>("panelInformations");
         const Instantane avant = instantane();
-        const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
+        const bool coche = boutonNumeros(f_.principale)->isChecked();
         const QString texte = info->text();
         QTest::mouseDClick(f_.principale->windowHandle(), Qt::LeftButton, {},
                            info->mapTo(f_.principale, info->rect().center()));
         laisserVivre();
         QVERIFY(instantane() == avant);
-        QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), coche);
-        if (!etatTirage().tirageTermine()) QCOMPARE(info->text(), texte);
+        QCOMPARE(boutonNumeros(f_.principale)->isChecked(), coche);
+        if (!(*f_.etat).tirageTermine()) QCOMPARE(info->text(), texte);
     }
 
     void fermerAide() {
@@ -677,7 +742,7 @@ class TestEndurance : public QObject {
 
     void actionPrincipale() {
         const bool choix = choixAffiche();
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const bool termine = !choix && e.tirageTermine();
         std::vector<std::pair<int, std::function<void()>>> possibles;
         if (choix) possibles.push_back({30, [this] { choisirTirage(); }});
@@ -692,7 +757,8 @@ class TestEndurance : public QObject {
         possibles.push_back({2, [this] { echap(); }});
         possibles.push_back({2, [this] { copier(); }});
         possibles.push_back({3, [this] { doubleClicInfo(); }});
-        if (QWidget* v = visionneuse(); v && v->isVisible()) possibles.push_back({4, [this] { fermerAide(); }});
+        if (QWidget* v = visionneuse(); v && v->isVisible())
+            possibles.push_back({4, [this] { fermerAide(); }});
         int total = 0;
         for (const auto& p : possibles) total += p.first;
         int r = tirer(total);
@@ -731,10 +797,11 @@ class TestEndurance : public QObject {
                 break;
             }
             case 3: {
-                static const Qt::Key touches[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_PageUp,
+                static const Qt::Key touches[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                                   Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
                 const Qt::Key t = touches[tirer(int(std::size(touches))) - 1];
-                noter(QStringLiteral("bar %1: key %2").arg(nomsBarres[b], QKeySequence(t).toString()));
+                noter(QStringLiteral("bar %1: key %2")
+                          .arg(nomsBarres[b], QKeySequence(t).toString()));
                 activer(f_.dialogue);
                 s->setFocus(Qt::TabFocusReason);
                 taper(f_.dialogue, t);
@@ -742,7 +809,10 @@ class TestEndurance : public QObject {
             }
             default: {
                 const QPoint local(tirer(s->width() - 2), tirer(s->height() - 2));
-                noter(QStringLiteral("bar %1: click at %2,%3").arg(nomsBarres[b]).arg(local.x()).arg(local.y()));
+                noter(QStringLiteral("bar %1: click at %2,%3")
+                          .arg(nomsBarres[b])
+                          .arg(local.x())
+                          .arg(local.y()));
                 cliquer(s, local);
                 break;
             }
@@ -751,8 +821,9 @@ class TestEndurance : public QObject {
             return;
         }
         const OptionsChance avant = optionsChance();
-        const int n = barre(Nombre)->value(), a = barre(Minimum)->value(), m = barre(Maximum)->value();
-        const bool coche = f_.principale->SBNumerosDeLaChance()->isChecked();
+        const int n = barre(Nombre)->value(), a = barre(Minimum)->value(),
+                  m = barre(Maximum)->value();
+        const bool coche = boutonNumeros(f_.principale)->isChecked();
         const QString info = c<Panneau>("panelInformations")->text();
         bool ok = false;
         switch (tirer(4)) {
@@ -769,7 +840,9 @@ class TestEndurance : public QObject {
             activer(f_.dialogue);
             // Enter presses the focused button, OK from anywhere else.
             ok = QApplication::focusWidget() != boutonDialogue("buttonAnnuler");
-            noter(QStringLiteral("dialog: Enter on %1").arg(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "nothing"));
+            noter(QStringLiteral("dialog: Enter on %1")
+                      .arg(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                       : "nothing"));
             taper(f_.dialogue, Qt::Key_Return);
             break;
         default:
@@ -785,14 +858,14 @@ class TestEndurance : public QObject {
             QCOMPARE(optionsChance(), (OptionsChance{1, n, a, m}));
             reglagesConnus_ = contenu(fichierReglages());
             verifierFichierReglages();
-            if (etatTirage().tirageTermine()) {
-                QVERIFY(f_.principale->SBNumerosDeLaChance()->isChecked());
+            if ((*f_.etat).tirageTermine()) {
+                QVERIFY(boutonNumeros(f_.principale)->isChecked());
                 verifierNumeros(c<Panneau>("panelInformations")->text());
             }
         } else {
             ++annulations_;
             QCOMPARE(optionsChance(), avant);
-            QCOMPARE(f_.principale->SBNumerosDeLaChance()->isChecked(), coche);
+            QCOMPARE(boutonNumeros(f_.principale)->isChecked(), coche);
             QCOMPARE(c<Panneau>("panelInformations")->text(), info);
         }
     }
@@ -808,7 +881,9 @@ class TestEndurance : public QObject {
             taper(f_.splash, Qt::Key_Escape);
             break;
         default:
-            noter(QStringLiteral("about: Space on %1").arg(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "nothing"));
+            noter(QStringLiteral("about: Space on %1")
+                      .arg(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                       : "nothing"));
             activer(f_.splash);
             QCOMPARE(QApplication::focusWidget(), boutonSplash("panelOKAbout"));
             taper(f_.splash, Qt::Key_Space);
@@ -821,10 +896,14 @@ class TestEndurance : public QObject {
     void uneAction() {
         boites_.clear();
         attendues_.clear();
-        if (!langueChoisie()) choisirLangue();
-        else if (dialogueOuvert()) actionDialogue();
-        else if (aProposOuvert()) actionAPropos();
-        else actionPrincipale();
+        if (!langueChoisie())
+            choisirLangue();
+        else if (dialogueOuvert())
+            actionDialogue();
+        else if (aProposOuvert())
+            actionAPropos();
+        else
+            actionPrincipale();
         if (QTest::currentTestFailed()) return;
         verifierTout();
     }
@@ -833,8 +912,8 @@ class TestEndurance : public QObject {
         if (!QTest::currentTestFailed()) return false;
         QString h;
         for (const QString& l : historique_) h += QStringLiteral("\n  ") + l;
-        qWarning("soak failed: seed %u, action %d of %d, screen %s; last actions:%s", graine_, action_, nombreDActions(),
-                 qPrintable(ecran()), qPrintable(h));
+        qWarning("soak failed: seed %u, action %d of %d, screen %s; last actions:%s", graine_,
+                 action_, nombreDActions(), qPrintable(ecran()), qPrintable(h));
         return true;
     }
 
@@ -846,7 +925,7 @@ class TestEndurance : public QObject {
         if (aProposOuvert()) atteindre(boutonSplash("panelOKAbout"));
         if (QWidget* v = visionneuse(); v && v->isVisible()) v->close();
         if (!choixAffiche()) {
-            attendre(chaines.msgAbandon, true);
+            attendre(chainesDe(langue).msgAbandon, true);
             atteindre(c<QWidget>("panelNouveauTirage"));
         }
         laisserVivre();
@@ -896,11 +975,14 @@ private slots:
         }
         revenirAuChoix();
         if (echec()) return;
-        qInfo("%d actions in %lld ms: language %s, %d readings completed, %d house or horizon choices, "
-              "%d new draws (%d refused), options %d OK / %d cancel, about %d, help %d, keyboard %d; "
-              "the main window painted %d times",
-              total, chrono_.elapsed(), langue == langueAnglais ? "English" : "French", lectures_, choixVues_,
-              abandons_, refusAbandon_, confirmations_, annulations_, aPropos_, aides_, clavier_, peintures_.peintures);
+        qInfo(
+            "%d actions in %lld ms: language %s, %d readings completed, %d house or horizon "
+            "choices, "
+            "%d new draws (%d refused), options %d OK / %d cancel, about %d, help %d, keyboard %d; "
+            "the main window painted %d times",
+            total, chrono_.elapsed(), langue == langueAnglais ? "English" : "French", lectures_,
+            choixVues_, abandons_, refusAbandon_, confirmations_, annulations_, aPropos_, aides_,
+            clavier_, peintures_.peintures);
         QVERIFY(lectures_ > 0);
         QVERIFY(peintures_.peintures > lectures_);
     }
@@ -910,41 +992,47 @@ private slots:
     // figure would mean nothing there.
     void memoireStableSurMilleLectures() {
 #ifdef LUNESPIRAL_SANITIZE
-        QSKIP("built with the sanitizers: they hold freed memory back, the resident set says nothing there");
+        QSKIP("built with the sanitizers: they hold freed memory back, the resident set says "
+              "nothing there");
 #endif
         revenirAuChoix();
         QVERIFY(!QTest::currentTestFailed());
         QElapsedTimer chrono;
         chrono.start();
         long apres100 = 0, apres1000 = 0;
-        static const char* const emblemes[] = {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"};
+        static const char* const emblemes[] = {"imageTirageEnCroix", "imageTirageDixMaisons",
+                                               "imageTirageBohemiens"};
         for (int lecture = 1; lecture <= 1000; ++lecture) {
             action_ = lecture;
             boites_.clear();
             attendues_.clear();
             noter(QStringLiteral("reading %1").arg(lecture));
             atteindre(c<QWidget>(emblemes[tirer(3) - 1]));
-            while (!etatTirage().tirageTermine() && !QTest::currentTestFailed()) {
+            while (!(*f_.etat).tirageTermine() && !QTest::currentTestFailed()) {
                 std::vector<int> faceCachee;
                 for (int d = 1; d <= 22; ++d)
-                    if (!etatTirage().carteRetournee(d)) faceCachee.push_back(d);
-                ImageControle* carte = f_.principale->carteTalon(faceCachee[static_cast<std::size_t>(tirer(int(faceCachee.size()))) - 1]);
+                    if (!(*f_.etat).carteRetournee(d)) faceCachee.push_back(d);
+                ImageControle* carte = carteTalon(
+                    f_.principale,
+                    faceCachee[static_cast<std::size_t>(tirer(int(faceCachee.size()))) - 1]);
                 // The left edge of a face-down card is never under its neighbour.
                 cliquer(carte, QPoint(2, carte->height() / 2 + 10));
             }
             for (int i = tirer(4) - 1; i > 0 && !QTest::currentTestFailed(); --i) {
                 if (pile()) {
-                    atteindre(f_.principale->SBNumerosDeLaChance());
+                    atteindre(boutonNumeros(f_.principale));
                 } else {
                     std::vector<int> posees;
                     for (int d = 1; d <= 22; ++d)
-                        if (etatTirage().carteRetournee(d)) posees.push_back(d);
-                    ImageControle* carte = f_.principale->carteTalon(posees[static_cast<std::size_t>(tirer(int(posees.size()))) - 1]);
+                        if ((*f_.etat).carteRetournee(d)) posees.push_back(d);
+                    ImageControle* carte =
+                        carteTalon(f_.principale,
+                                   posees[static_cast<std::size_t>(tirer(int(posees.size()))) - 1]);
                     cliquer(carte, carte->rect().center());
                 }
             }
             verifierLecture();
-            attendre(chaines.msgAbandon, true);
+            attendre(chainesDe(langue).msgAbandon, true);
             atteindre(c<QWidget>("panelNouveauTirage"));
             verifierTout();
             if (echec()) return;
@@ -954,10 +1042,11 @@ private slots:
             }
         }
         const double rapport = double(apres1000) / double(apres100);
-        qInfo("resident set: %ld KiB after 100 readings, %ld KiB after 1000 (ratio %.4f), %lld ms", apres100,
-              apres1000, rapport, chrono.elapsed());
+        qInfo("resident set: %ld KiB after 100 readings, %ld KiB after 1000 (ratio %.4f), %lld ms",
+              apres100, apres1000, rapport, chrono.elapsed());
         QVERIFY(apres100 > 0);
-        QVERIFY2(rapport <= 1.05, qPrintable(QStringLiteral("%1 KiB -> %2 KiB").arg(apres100).arg(apres1000)));
+        QVERIFY2(rapport <= 1.05,
+                 qPrintable(QStringLiteral("%1 KiB -> %2 KiB").arg(apres100).arg(apres1000)));
     }
 
     // Last: Quit answered Yes ends the event loop, as it ends the program.
@@ -967,7 +1056,7 @@ private slots:
         QSignalSpy ferme(f_.splash, &TfrmSplash::ferme);
         boites_.clear();
         attendues_.clear();
-        attendues_ << chaines.msgQuitter << chaines.msgAuRevoir;
+        attendues_ << chainesDe(langue).msgQuitter << chainesDe(langue).msgAuRevoir;
         BoiteMessage::reponsesSuivantes({true, true});
         QTimer::singleShot(0, f_.principale, [this] { cliquer(c<QWidget>("TSBQuit")); });
         QTimer garde;

@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <cmath>
@@ -21,21 +21,33 @@ struct Ecran {
     double x;
     double y;
 };
-constexpr Ecran ecrans[] = {{"800x600", 1.0, 1.0}, {"1024x768", 1.28, 1.28}, {"1920x1080", 2.4, 1.8}};
+constexpr Ecran ecrans[] = {
+    {"800x600", 1.0, 1.0}, {"1024x768", 1.28, 1.28}, {"1920x1080", 2.4, 1.8}};
 
-int arrondi(double v) { return static_cast<int>(std::nearbyint(v)); }
+int arrondi(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 QSize tailleAttendue(const QString& nom) {
     static const QHash<QString, QSize> tailles = {
-        {"picFond", {90, 165}},          {"imageMaison1", {120, 109}},
-        {"imageMaison2", {120, 73}},     {"imageMaison3", {103, 120}},
-        {"imageMaison4", {120, 39}},     {"imageMaison5", {140, 80}},
-        {"imageMaison6", {120, 72}},     {"imageMaison7", {140, 116}},
-        {"imageMaison8", {120, 85}},     {"imageMaison9", {104, 120}},
-        {"imageMaison10", {120, 105}},   {"imageProjets", {46, 32}},
-        {"imageTirageEnCroix", {194, 108}}, {"imageTirageDixMaisons", {194, 108}},
-        {"imageTirageBohemiens", {191, 108}}, {"aide", {16, 16}},
-        {"aideGrise", {16, 16}},         {"iconeSplash", {32, 32}},
+        {"picFond", {90, 165}},
+        {"imageMaison1", {120, 109}},
+        {"imageMaison2", {120, 73}},
+        {"imageMaison3", {103, 120}},
+        {"imageMaison4", {120, 39}},
+        {"imageMaison5", {140, 80}},
+        {"imageMaison6", {120, 72}},
+        {"imageMaison7", {140, 116}},
+        {"imageMaison8", {120, 85}},
+        {"imageMaison9", {104, 120}},
+        {"imageMaison10", {120, 105}},
+        {"imageProjets", {46, 32}},
+        {"imageTirageEnCroix", {194, 108}},
+        {"imageTirageDixMaisons", {194, 108}},
+        {"imageTirageBohemiens", {191, 108}},
+        {"aide", {16, 16}},
+        {"aideGrise", {16, 16}},
+        {"iconeSplash", {32, 32}},
         {"imageSplash", {51, 33}},
     };
     if (nom.startsWith("Image")) return {90, 165};
@@ -56,15 +68,17 @@ double partEncree(const QImage& image) {
 // Glyph pieces of each Roman letter as drawn on the faces: I and V are one outline, X is two
 // strokes and four serifs.
 int piecesDuChiffre(int n) {
-    static const char* romains[] = {"",     "I",    "II",  "III",   "IV",   "V",   "VI",   "VII",
-                                    "VIII", "IX",   "X",   "XI",    "XII",  "XIII", "XIV", "XV",
-                                    "XVI",  "XVII", "XVIII", "XIX", "XX",   "XXI"};
+    static const char* romains[] = {"",     "I",    "II",    "III", "IV",  "V",    "VI",  "VII",
+                                    "VIII", "IX",   "X",     "XI",  "XII", "XIII", "XIV", "XV",
+                                    "XVI",  "XVII", "XVIII", "XIX", "XX",  "XXI"};
     int pieces = 0;
     for (const char* c = romains[n]; *c; ++c) pieces += *c == 'X' ? 6 : 1;
     return pieces;
 }
 
-bool estSombre(QRgb p) { return qAlpha(p) > 128 && qGray(p) < 110; }
+bool estSombre(QRgb p) {
+    return qAlpha(p) > 128 && qGray(p) < 110;
+}
 
 } // namespace
 

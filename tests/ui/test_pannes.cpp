@@ -4,6 +4,7 @@
 // must give its documented outcome and go on working, and the settings file must never be left
 // half-written or lost.
 
+#include "AccesFenetre.h"
 #include "Application.h"
 #include "BoiteMessage.h"
 #include "Chaines.h"
@@ -43,6 +44,7 @@
 extern char** environ;
 
 using namespace lunespiral;
+using namespace lunespiral::acces;
 
 namespace {
 
@@ -79,8 +81,8 @@ struct Execution {
 
 // Runs the program at `programme` from `dossier` with `environnement`, its output gathered;
 // killed after `delai` ms. Paths are bytes: a directory's name may be anything.
-Execution executer(const QByteArray& programme, const QByteArray& dossier, const QByteArrayList& environnement,
-                   int delai) {
+Execution executer(const QByteArray& programme, const QByteArray& dossier,
+                   const QByteArrayList& environnement, int delai) {
     Execution e;
     std::vector<char*> env;
     for (const QByteArray& v : environnement) env.push_back(const_cast<char*>(v.constData()));
@@ -128,7 +130,8 @@ void installerProgramme(const std::string& dossier) {
     namespace fs = std::filesystem;
     const fs::path construit = fs::path(PROGRAMME).parent_path();
     fs::create_directories(dossier);
-    for (const char* nom : {"lunespiral", "tbb", "tbbus", "tbc", "tbcus", "lunespfr.hlp", "lunespus.hlp"}) {
+    for (const char* nom :
+         {"lunespiral", "tbb", "tbbus", "tbc", "tbcus", "lunespfr.hlp", "lunespus.hlp"}) {
         std::error_code erreur;
         fs::create_hard_link(construit / nom, fs::path(dossier) / nom, erreur);
         if (erreur) fs::copy_file(construit / nom, fs::path(dossier) / nom);
@@ -185,7 +188,6 @@ class TestPannes : public QObject {
     void demarrerAvec(const QString& donnees, const QString& config) {
         Textes::communs() = Textes();
         optionsChance() = OptionsChance();
-        etatTirage() = EtatTirage();
         langue = 0;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         boites_.clear();
@@ -212,11 +214,11 @@ class TestPannes : public QObject {
     // Picks every card of the spread under way, in deck order.
     void poserToutes(int compte) {
         for (int d = 1, poses = 0; d <= 22 && poses < compte; ++d)
-            if (f_.principale->carteTalon(d)->isVisible() && !etatTirage().carteRetournee(d)) {
-                QTest::mouseClick(f_.principale->carteTalon(d), Qt::LeftButton);
+            if (carteTalon(f_.principale, d)->isVisible() && !(*f_.etat).carteRetournee(d)) {
+                QTest::mouseClick(carteTalon(f_.principale, d), Qt::LeftButton);
                 ++poses;
             }
-        QVERIFY(etatTirage().tirageTermine());
+        QVERIFY((*f_.etat).tirageTermine());
     }
 
     // The bohemian spread, to its end: it reads only pair texts, so it works whatever the
@@ -229,7 +231,7 @@ class TestPannes : public QObject {
         poserToutes(4);
         const Memo* vue = c<Memo>("panelCentralBohemien");
         QTRY_VERIFY(vue->isVisible());
-        const EtatTirage& e = etatTirage();
+        const EtatTirage& e = (*f_.etat);
         const TirageBohemiens& t = e.tirageBohemiens();
         for (int n = 1; n <= 4; ++n)
             QCOMPARE(e.textesHorizons()[n],
@@ -302,7 +304,7 @@ private slots:
         QVERIFY(!c<Memo>("superMemoPresent")->isVisible());
         nouveauTirage();
         lectureDesBohemiens();
-        for (int n = 1; n <= 4; ++n) QCOMPARE(etatTirage().textesHorizons()[n], std::string());
+        for (int n = 1; n <= 4; ++n) QCOMPARE((*f_.etat).textesHorizons()[n], std::string());
         QCOMPARE(c<Memo>("panelCentralBohemien")->texte(), QString());
     }
 
@@ -348,7 +350,7 @@ private slots:
         poserToutes(4);
         QCOMPARE(boites_, QStringList{erreurLecture});
         QTRY_VERIFY(c<Memo>("superMemoPresent")->isVisible());
-        const TirageCroix& t = etatTirage().tirageCroix();
+        const TirageCroix& t = (*f_.etat).tirageCroix();
         QCOMPARE(c<Memo>("superMemoPresent")->texte().toStdString(),
                  essai::textePaire(t.cartes[1], t.cartes[2], 'p'));
     }
@@ -362,8 +364,8 @@ private slots:
         cliquer("imageTirageDixMaisons");
         poserToutes(10);
         QCOMPARE(boites_, QStringList());
-        const TirageMaisons& t = etatTirage().tirageMaisons();
-        QCOMPARE(etatTirage().textesMaisons()[5],
+        const TirageMaisons& t = (*f_.etat).tirageMaisons();
+        QCOMPARE((*f_.etat).textesMaisons()[5],
                  essai::textePaire(t.cartes[5], t.cartesAssociees[5], 'f'));
     }
 
@@ -379,7 +381,8 @@ private slots:
         QCOMPARE(boites_, QStringList{erreurEtendue});
         nouveauTirage();
         cliquer("imageTirageDixMaisons");
-        QCOMPARE(boites_, (QStringList{erreurEtendue, chaines.msgAbandon, erreurEtendue}));
+        QCOMPARE(boites_,
+                 (QStringList{erreurEtendue, chainesDe(langue).msgAbandon, erreurEtendue}));
         nouveauTirage();
         lectureDesBohemiens(false);
         QCOMPARE(boites_.size(), 4);
@@ -422,14 +425,17 @@ private slots:
         QTest::addColumn<QString>("message"); // part of the message, empty when the help opens
         const QByteArray debut = "<html><head><title>Aide</title></head><body>";
         QTest::newRow("pictures from elsewhere")
-            << debut + "<img src=\"/dev/zero\"><img src=\"../../etc/hostname\"><img src=\"file:///dev/zero\">"
+            << debut + "<img src=\"/dev/zero\"><img src=\"../../etc/hostname\"><img "
+                       "src=\"file:///dev/zero\">"
                        "<img src=\"point.png\"><p><a href=\"file:///etc/hostname\">local</a> "
                        "<a href=\"http://example.org/\">web</a></p></body></html>"
             << QString();
-        QTest::newRow("3000 nested tables") << debut + QByteArray("<table><tr><td>").repeated(3000) << "trop complexe";
+        QTest::newRow("3000 nested tables")
+            << debut + QByteArray("<table><tr><td>").repeated(3000) << "trop complexe";
         // Few tags, but each paragraph would be laid out 4,096 times (some fifteen seconds).
         QTest::newRow("text in 12 nested tables")
-            << debut + QByteArray("<table><tr><td>").repeated(12) + QByteArray("<p>Un paragraphe assez long.").repeated(400)
+            << debut + QByteArray("<table><tr><td>").repeated(12) +
+                   QByteArray("<p>Un paragraphe assez long.").repeated(400)
             << "trop complexe";
         QTest::newRow("over a megabyte") << debut + QByteArray(1 << 20, 'x') << "trop volumineux";
         QTest::newRow("a read error") << QByteArray("/proc/self/mem") << "ne peut pas être lu";
@@ -440,8 +446,10 @@ private slots:
         QFETCH(QString, message);
         const QString d = donneesCompletes();
         QFile::remove(d + "lunespfr.hlp");
-        if (html.startsWith('/')) QVERIFY(QFile::link(QString::fromLatin1(html), d + "lunespfr.hlp"));
-        else ecrire(d + "lunespfr.hlp", html);
+        if (html.startsWith('/'))
+            QVERIFY(QFile::link(QString::fromLatin1(html), d + "lunespfr.hlp"));
+        else
+            ecrire(d + "lunespfr.hlp", html);
         QImage point(1, 1, QImage::Format_RGB32);
         point.fill(Qt::red);
         QVERIFY(point.save(d + "point.png"));
@@ -461,8 +469,10 @@ private slots:
         QCOMPARE(navigateur->documentTitle(), QStringLiteral("Aide"));
         // The picture beside the help file is there; those from elsewhere are empty.
         auto image = [navigateur](const char* nom) {
-            const QVariant v = navigateur->document()->resource(QTextDocument::ImageResource, QUrl(nom));
-            return v.typeId() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray()) : qvariant_cast<QImage>(v);
+            const QVariant v =
+                navigateur->document()->resource(QTextDocument::ImageResource, QUrl(nom));
+            return v.typeId() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray())
+                                                       : qvariant_cast<QImage>(v);
         };
         QCOMPARE(image("point.png").pixel(0, 0), QColor(Qt::red).rgb());
         for (const char* ailleurs : {"/dev/zero", "../../etc/hostname", "file:///dev/zero"})
@@ -473,7 +483,8 @@ private slots:
         for (const char* lien : {"local", "web"}) {
             QTextCursor texte = navigateur->document()->find(QString::fromLatin1(lien));
             texte.setPosition(texte.selectionStart() + 1);
-            QTest::mouseClick(navigateur->viewport(), Qt::LeftButton, {}, navigateur->cursorRect(texte).center());
+            QTest::mouseClick(navigateur->viewport(), Qt::LeftButton, {},
+                              navigateur->cursorRect(texte).center());
         }
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QCOMPARE(liensOuverts_, QList<QUrl>{QUrl("http://example.org/")});
@@ -663,7 +674,8 @@ private slots:
             << "verrou" << e800 << QByteArray() << QStringList{"ne peut pas être écrit"};
         QTest::newRow("neither HOME nor XDG_CONFIG_HOME")
             << "sansConfig" << e800 << QByteArray() << QStringList{"pour cette session"};
-        QTest::newRow("a relative XDG_CONFIG_HOME") << "configRelative" << e800 << QByteArray() << QStringList();
+        QTest::newRow("a relative XDG_CONFIG_HOME")
+            << "configRelative" << e800 << QByteArray() << QStringList();
         for (const char* ecran : {"800x600", "1920x1080"})
             for (const char* ppp : {"1", "10", "96", "100000"})
                 QTest::addRow("QT_FONT_DPI=%s on %s", ppp, ecran)
@@ -694,18 +706,24 @@ private slots:
         installerProgramme(programme);
 
         QByteArrayList environnement;
-        const QByteArrayList remplacees{"QT_QPA_PLATFORM=", "QT_FONT_DPI=", "XDG_CONFIG_HOME=", "HOME=", "LD_PRELOAD=",
-                                        "ASAN_OPTIONS="};
+        const QByteArrayList remplacees{
+            "QT_QPA_PLATFORM=", "QT_FONT_DPI=", "XDG_CONFIG_HOME=", "HOME=",
+            "LD_PRELOAD=",      "ASAN_OPTIONS="};
         for (char** v = environ; *v; ++v)
-            if (std::none_of(remplacees.begin(), remplacees.end(), [v](const QByteArray& nom) { return QByteArray(*v).startsWith(nom); }))
+            if (std::none_of(remplacees.begin(), remplacees.end(),
+                             [v](const QByteArray& nom) { return QByteArray(*v).startsWith(nom); }))
                 environnement << *v;
-        environnement << "QT_QPA_PLATFORM=offscreen:configfile=" ECRANS "/" + ecran.toLatin1() + ".json"
+        environnement << "QT_QPA_PLATFORM=offscreen:configfile=" ECRANS "/" + ecran.toLatin1() +
+                             ".json"
                       << "LD_PRELOAD=" PILOTE
                       // The driver comes before the sanitizers' runtime, which is harmless here.
                       << "ASAN_OPTIONS=" + qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0";
         if (!ppp.isEmpty()) environnement << "QT_FONT_DPI=" + ppp;
-        if (cas == "configRelative") environnement << "XDG_CONFIG_HOME=config" << "HOME=" + QByteArray::fromStdString(racine);
-        else if (cas != "sansConfig") environnement << "XDG_CONFIG_HOME=" + QByteArray::fromStdString(config);
+        if (cas == "configRelative")
+            environnement << "XDG_CONFIG_HOME=config"
+                          << "HOME=" + QByteArray::fromStdString(racine);
+        else if (cas != "sansConfig")
+            environnement << "XDG_CONFIG_HOME=" + QByteArray::fromStdString(config);
 
         if (cas == "donnees") {
             QCOMPARE(::unlink((programme + "tbc").c_str()), 0);
@@ -728,19 +746,24 @@ private slots:
         for (const QString& l : e.lignes)
             if (l.startsWith(QLatin1String("boite "))) vues << l;
         QCOMPARE(vues.size(), boites.size());
-        for (int i = 0; i < boites.size(); ++i) QVERIFY2(vues[i].contains(boites[i]), qPrintable(vues[i]));
+        for (int i = 0; i < boites.size(); ++i)
+            QVERIFY2(vues[i].contains(boites[i]), qPrintable(vues[i]));
         QVERIFY2(e.lignes.contains(QStringLiteral("aide Lunespiral – Aide")), qPrintable(sortie));
 
         // Every window on the screen, at half its design size at least (in the screen's own
         // pixels), and every control in its window; the welcome mosaic overflows by design.
-        const QStringList mesures = e.lignes.filter(QRegularExpression("^ecran ")).value(0).split(' ');
+        const QStringList mesures =
+            e.lignes.filter(QRegularExpression("^ecran ")).value(0).split(' ');
         QCOMPARE(mesures.size(), 4);
         const QRect surface(0, 0, mesures[1].toInt(), mesures[2].toInt());
         const double rapport = mesures[3].toDouble();
-        const QHash<QString, QSize> designs{{"frmSplash", {455, 304}}, {"frmConfigurationChance", {440, 145}}};
+        const QHash<QString, QSize> designs{{"frmSplash", {455, 304}},
+                                            {"frmConfigurationChance", {440, 145}}};
         int fenetres = 0;
         for (const QString& l : e.lignes) {
-            QVERIFY2(!l.startsWith(QLatin1String("hors-ecran")) || l.contains(QLatin1String("/mosaique")), qPrintable(l));
+            QVERIFY2(!l.startsWith(QLatin1String("hors-ecran")) ||
+                         l.contains(QLatin1String("/mosaique")),
+                     qPrintable(l));
             if (!l.startsWith(QLatin1String("fenetre "))) continue;
             const QStringList f = l.split(' ');
             const QRect r(f[2].toInt(), f[3].toInt(), f[4].toInt(), f[5].toInt());
@@ -766,7 +789,8 @@ private slots:
             QVERIFY(QFile::exists(QFile::decodeName(QByteArray::fromStdString(racine)) +
                                   ".config/Ludicorium/LUNESPIRAL 2000.ini"));
         }
-        QCOMPARE(QDir(QFile::decodeName(QByteArray::fromStdString(courant))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(QDir(QFile::decodeName(QByteArray::fromStdString(courant)))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
         if (!racineConfiguree) QVERIFY(!QFileInfo::exists(QStringLiteral("/.config/Ludicorium")));
     }

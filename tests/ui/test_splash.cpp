@@ -41,11 +41,12 @@ private slots:
         QCOMPARE(frmSplash, &s);
         QStringList noms;
         for (QWidget* w : s.findChildren<QWidget*>())
-            if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) noms << w->objectName();
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+                noms << w->objectName();
         noms.sort();
-        QCOMPARE(noms, QStringList({"FrameSplash", "Image1", "Image2", "Label1", "PanelStartEnglish",
-                                    "PanelStartFrench", "lblAvis", "lblCompanyProduct", "lblTexteAvis",
-                                    "panelOKAbout"}));
+        QCOMPARE(noms, QStringList({"FrameSplash", "Image1", "Image2", "Label1",
+                                    "PanelStartEnglish", "PanelStartFrench", "lblAvis",
+                                    "lblCompanyProduct", "lblTexteAvis", "panelOKAbout"}));
         QVERIFY(s.isVisible());
         QVERIFY(s.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(s.findChild<QGroupBox*>("FrameSplash")->title().isEmpty());
@@ -62,7 +63,8 @@ private slots:
         QVERIFY(!bouton(s, "panelOKAbout")->isVisible());
         // The OK of the about window lies on the window, over the frame's language buttons.
         QCOMPARE(bouton(s, "panelOKAbout")->parentWidget(), &s);
-        QCOMPARE(bouton(s, "PanelStartFrench")->parentWidget()->objectName(), QString("FrameSplash"));
+        QCOMPARE(bouton(s, "PanelStartFrench")->parentWidget()->objectName(),
+                 QString("FrameSplash"));
     }
 
     void creationFixeLesValeursDuProgramme() {
@@ -139,8 +141,10 @@ private slots:
             QVERIFY(!bouton(s, "PanelStartEnglish")->isVisible());
             QCOMPARE(s.findChild<QLabel*>("lblCompanyProduct")->text(), QString("LUNESPIRAL 2000"));
             // OK the first time, Escape the second: both leave the same way.
-            if (fois == 1) QTest::mouseClick(bouton(s, "panelOKAbout"), Qt::LeftButton);
-            else QTest::keyClick(&s, Qt::Key_Escape);
+            if (fois == 1)
+                QTest::mouseClick(bouton(s, "panelOKAbout"), Qt::LeftButton);
+            else
+                QTest::keyClick(&s, Qt::Key_Escape);
             QVERIFY(!s.isVisible());
             QVERIFY(principale.isEnabled());
         }
@@ -178,7 +182,8 @@ private slots:
         QCOMPARE(bouton(s, "panelOKAbout")->geometry(),
                  QRect(QPoint(arrondiEchelle(26 * f), arrondiEchelle(218 * f)),
                        QPoint(arrondiEchelle(431 * f) - 1, arrondiEchelle(251 * f) - 1)));
-        QCOMPARE(s.findChild<QLabel*>("lblCompanyProduct")->font().pixelSize(), arrondiEchelle(27 * f));
+        QCOMPARE(s.findChild<QLabel*>("lblCompanyProduct")->font().pixelSize(),
+                 arrondiEchelle(27 * f));
         QCOMPARE(s.findChild<QLabel*>("lblTexteAvis")->font().pixelSize(), arrondiEchelle(13 * f));
         QCOMPARE(bouton(s, "PanelStartFrench")->font().pixelSize(), arrondiEchelle(21 * f));
         QCOMPARE(s.font().pixelSize(), arrondiEchelle(11 * f));
@@ -191,13 +196,16 @@ private slots:
                 QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->objectName()));
                 // The line box may be a little taller than a fixed label; the letters may not.
                 const int encre = l->fontMetrics().tightBoundingRect(l->text()).height();
-                QVERIFY2(l->sizeHint().height() <= l->height() || encre <= l->contentsRect().height(),
+                QVERIFY2(l->sizeHint().height() <= l->height() ||
+                             encre <= l->contentsRect().height(),
                          qPrintable(l->objectName()));
             }
-            QVERIFY2(s.rect().contains(l->mapTo(&s, l->rect().bottomRight())), qPrintable(l->objectName()));
+            QVERIFY2(s.rect().contains(l->mapTo(&s, l->rect().bottomRight())),
+                     qPrintable(l->objectName()));
         }
         for (QPushButton* b : s.findChildren<QPushButton*>())
-            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(), qPrintable(b->objectName()));
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(),
+                     qPrintable(b->objectName()));
     }
 };
 

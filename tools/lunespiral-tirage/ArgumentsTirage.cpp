@@ -47,8 +47,9 @@ std::vector<int> lireCartes(const std::string& valeur) {
         cartes.push_back(static_cast<int>(*carte));
     }
     if (cartes.size() != 4 && cartes.size() != 10)
-        throw ErreurArguments("--cartes: 4 cards (cross, bohemian) or 10 cards (houses) are needed, not " +
-                              std::to_string(cartes.size()));
+        throw ErreurArguments(
+            "--cartes: 4 cards (cross, bohemian) or 10 cards (houses) are needed, not " +
+            std::to_string(cartes.size()));
     return cartes;
 }
 
@@ -57,7 +58,8 @@ void lireOptions(const std::string& valeur, ArgumentsTirage& a) {
     if (morceaux.size() != 3)
         throw ErreurArguments("--options: expected NOMBRE,MIN,MAX, got \"" + valeur + "\"");
     const auto nombre = nombreEntier(morceaux[0], 1, 10);
-    if (!nombre) throw ErreurArguments("--options: the count \"" + morceaux[0] + "\" must be 1..10");
+    if (!nombre)
+        throw ErreurArguments("--options: the count \"" + morceaux[0] + "\" must be 1..10");
     const auto minimum = nombreEntier(morceaux[1], 1, 500);
     if (!minimum)
         throw ErreurArguments("--options: the minimum \"" + morceaux[1] + "\" must be 1..500");
@@ -116,9 +118,12 @@ ArgumentsTirage analyserArguments(const std::vector<std::string>& arguments, int
             a.graine = static_cast<std::uint32_t>(*graine);
         } else if (argument == "--langue") {
             const std::string v = valeur();
-            if (v == "fr") a.langue = langueFrancais;
-            else if (v == "en") a.langue = langueAnglais;
-            else throw ErreurArguments("--langue: \"" + v + "\" is not fr or en");
+            if (v == "fr")
+                a.langue = langueFrancais;
+            else if (v == "en")
+                a.langue = langueAnglais;
+            else
+                throw ErreurArguments("--langue: \"" + v + "\" is not fr or en");
         } else if (argument == "--repertoire") {
             a.repertoire = valeur();
             if (a.repertoire.empty()) throw ErreurArguments("--repertoire: the directory is empty");
@@ -132,10 +137,14 @@ ArgumentsTirage analyserArguments(const std::vector<std::string>& arguments, int
             throw ErreurArguments(argument + ": unknown option");
         } else {
             if (commande) throw ErreurArguments(argument + ": only one spread or command, please");
-            if (argument == "croix") commande = Commande::Croix;
-            else if (argument == "maisons") commande = Commande::Maisons;
-            else if (argument == "bohemiens") commande = Commande::Bohemiens;
-            else if (argument == "chance") commande = Commande::Chance;
+            if (argument == "croix")
+                commande = Commande::Croix;
+            else if (argument == "maisons")
+                commande = Commande::Maisons;
+            else if (argument == "bohemiens")
+                commande = Commande::Bohemiens;
+            else if (argument == "chance")
+                commande = Commande::Chance;
             else
                 throw ErreurArguments("\"" + argument +
                                       "\": unknown spread (croix, maisons, bohemiens or chance)");
@@ -148,7 +157,8 @@ ArgumentsTirage analyserArguments(const std::vector<std::string>& arguments, int
         if (!cartesDonnees) throw ErreurArguments("chance: --cartes C1,C2,... is required");
     } else {
         // A reading made with a real deck: its laid cards, as many as the spread lays.
-        const auto attendues = static_cast<std::size_t>(nbCartesDuTirage(typeDeLaCommande(a.commande)));
+        const auto attendues =
+            static_cast<std::size_t>(nbCartesDuTirage(typeDeLaCommande(a.commande)));
         if (cartesDonnees && a.cartes.size() != attendues)
             throw ErreurArguments("--cartes: this spread lays " + std::to_string(attendues) +
                                   " cards, not " + std::to_string(a.cartes.size()));
@@ -166,11 +176,15 @@ std::string usageTirage() {
 
 TypeTirage typeDeLaCommande(Commande commande) {
     switch (commande) {
-    case Commande::Croix: return TypeTirage::EnCroix;
-    case Commande::Maisons: return TypeTirage::DixMaisons;
-    case Commande::Bohemiens: return TypeTirage::Bohemiens;
+    case Commande::Croix:
+        return TypeTirage::EnCroix;
+    case Commande::Maisons:
+        return TypeTirage::DixMaisons;
+    case Commande::Bohemiens:
+        return TypeTirage::Bohemiens;
     case Commande::Aide:
-    case Commande::Chance: break;
+    case Commande::Chance:
+        break;
     }
     return TypeTirage::Aucun;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of lunespiral-tirage:
-//   lunespiral-tirage [--graine N] [--langue fr|en] [--repertoire DIR] [--json] [--cartes C1,C2,...] croix|maisons|bohemiens
-//   lunespiral-tirage [--graine N] [--json] [--langue fr|en] chance --cartes C1,C2,... [--options NOMBRE,MIN,MAX]
+//   lunespiral-tirage [--graine N] [--langue fr|en] [--repertoire DIR] [--json] [--cartes
+//   C1,C2,...] croix|maisons|bohemiens lunespiral-tirage [--graine N] [--json] [--langue fr|en]
+//   chance --cartes C1,C2,... [--options NOMBRE,MIN,MAX]
 
 #include "Tirages.h"
 
@@ -27,8 +28,8 @@ struct ArgumentsTirage {
     int langue = 0;                      // 1 French, 2 English
     std::string repertoire;              // empty: the program's own directory
     bool json = false;
-    std::vector<int> cartes;             // the laid cards (chance), or a real deck's (spreads)
-    int nombre = 6;                      // chance: the options
+    std::vector<int> cartes; // the laid cards (chance), or a real deck's (spreads)
+    int nombre = 6;          // chance: the options
     int minimum = 1;
     int maximum = 49;
 };

@@ -26,5 +26,4 @@ std::string lectureTexte(const EtatTirage& etat, std::uint32_t graine, int langu
 std::string chanceJson(const std::vector<int>& numeros, const std::string& description);
 std::string chanceTexte(const std::vector<int>& numeros, const std::string& description);
 
-
 } // namespace lunespiral

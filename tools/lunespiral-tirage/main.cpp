@@ -6,6 +6,7 @@
 #include "Hasard.h"
 #include "Langue.h"
 #include "NumerosChance.h"
+#include "OptionsChance.h"
 #include "SortieTirage.h"
 #include "Textes.h"
 
@@ -44,15 +45,17 @@ int ecrire(const std::string& texte, int langue) {
     std::fwrite(texte.data(), 1, texte.size(), stdout);
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
     const std::string cause = std::strerror(errno);
-    std::cerr << (langue == langueFrancais ? "lunespiral-tirage : écriture impossible sur la sortie standard ("
-                                           : "lunespiral-tirage: cannot write to standard output (")
+    std::cerr << (langue == langueFrancais
+                      ? "lunespiral-tirage : écriture impossible sur la sortie standard ("
+                      : "lunespiral-tirage: cannot write to standard output (")
               << cause << ")\n";
     return 1;
 }
 
 int largeurDuTerminal() {
     winsize taille{};
-    if (::isatty(STDOUT_FILENO) && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &taille) == 0 && taille.ws_col > 0)
+    if (::isatty(STDOUT_FILENO) && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &taille) == 0 &&
+        taille.ws_col > 0)
         return std::min<int>(taille.ws_col, 100);
     if (const char* colonnes = std::getenv("COLUMNS")) {
         const int n = std::atoi(colonnes);
@@ -76,8 +79,10 @@ int main(int argc, char** argv) {
     if (arguments.commande == Commande::Aide) return ecrire(usageTirage(), arguments.langue);
 
     Hasard& hasard = Hasard::commun();
-    if (arguments.graine) hasard.graine = *arguments.graine;
-    else hasard.initialiser();
+    if (arguments.graine)
+        hasard.graine = *arguments.graine;
+    else
+        hasard.initialiser();
     const std::uint32_t graine = hasard.graine;
 
     if (arguments.commande == Commande::Chance) {
@@ -85,7 +90,8 @@ int main(int argc, char** argv) {
                                                 arguments.maximum, arguments.cartes);
         const auto description = descriptionNumerosChance(arguments.langue, arguments.nombre,
                                                           arguments.minimum, arguments.maximum);
-        return ecrire(arguments.json ? chanceJson(numeros, description) + "\n" : chanceTexte(numeros, description),
+        return ecrire(arguments.json ? chanceJson(numeros, description) + "\n"
+                                     : chanceTexte(numeros, description),
                       arguments.langue);
     }
 
@@ -113,14 +119,18 @@ int main(int argc, char** argv) {
         // Lay the cards one after another, as a user would: the completion draw follows at once.
         const TypeTirage type = typeDeLaCommande(arguments.commande);
         etat.choisirTirageSansAmorcer(type, hasard, textes, arguments.cartes);
-        for (int d = 1; d <= nbCartesDuTirage(type); ++d) etat.cliquerCarte(d, hasard);
+        for (int d = 1; d <= nbCartesDuTirage(type); ++d)
+            etat.cliquerCarte(d, hasard, optionsParDefaut);
+        // The lucky numbers have a command of their own; the reading printed leaves them out.
+        etat.cacherNumerosChance();
     } catch (const std::runtime_error& e) {
         // The program's own message, as the desktop program shows it.
         std::cerr << "lunespiral-tirage: " << e.what() << "\n";
         return 1;
     }
 
-    return ecrire(arguments.json ? lectureJson(etat, graine, arguments.langue) + "\n"
-                                 : lectureTexte(etat, graine, arguments.langue, largeurDuTerminal()),
+    return ecrire(arguments.json
+                      ? lectureJson(etat, graine, arguments.langue) + "\n"
+                      : lectureTexte(etat, graine, arguments.langue, largeurDuTerminal()),
                   arguments.langue);
 }

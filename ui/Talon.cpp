@@ -1,0 +1,103 @@
+#include "Talon.h"
+
+#include "Arcanes.h"
+#include "Globales.h"
+#include "Langue.h"
+
+namespace lunespiral {
+
+Talon::Talon(QWidget* fenetre, Plateau& plateau)
+    : QObject(fenetre), fenetre_(fenetre), plateau_(plateau) {
+    setObjectName(QStringLiteral("talon"));
+}
+
+void Talon::creerEtiquettes() {
+    // The name labels take a font in points; on wide screens the smaller factor keeps the name
+    // within the card.
+    for (int n = 1; n <= nbMaisons; ++n) {
+        auto* etiquette = new Panneau(fenetre_);
+        etiquette->setObjectName(QStringLiteral("etiquettesNoms%1").arg(n));
+        etiquette->setCouleur(fenetre_->palette().color(QPalette::Button));
+        etiquette->resize(plateau_.largeurCarte, arrondi(echelleY * 16));
+        etiquette->hide();
+        QFont f = fenetre_->font();
+        f.setPointSize(std::max(1, arrondi(std::min(echelleX, echelleY) * 8)));
+        etiquette->setFont(f);
+        plateau_.etiquettesNoms[n] = etiquette;
+    }
+}
+
+void Talon::creerCartes() {
+    for (int k = 1; k <= nbArcanes; ++k) {
+        auto* carte = new ImageControle(fenetre_);
+        carte->setObjectName(QStringLiteral("cartesTalon%1").arg(k));
+        carte->resize(plateau_.largeurCarte, plateau_.hauteurCarte);
+        carte->setCursor(Qt::PointingHandCursor);
+        carte->setTag(k);
+        carte->hide();
+        connect(carte, &ImageControle::clique, this,
+                [this](ImageControle* c) { emit carteCliquee(c->tag()); });
+        plateau_.cartesTalon[k] = carte;
+    }
+}
+
+void Talon::presenter(const VueResultat& vue, const Chaines& chaines) {
+    for (int d = 1; d <= nbArcanes; ++d) plateau_.cartesTalon[d]->move(vue.placeDuTalon(d));
+    for (int d = 1; d <= nbArcanes; ++d) {
+        ImageControle* c = plateau_.cartesTalon[d];
+        c->setImage(QStringLiteral("picFond"));
+        c->setFocusPolicy(Qt::TabFocus);
+        c->setAccessibleName(chaines.texte(Cle::carteFaceCachee).arg(d));
+        c->show();
+    }
+}
+
+void Talon::poser(int d, int n, int carte, QPoint position, bool definitive,
+                  const Chaines& chaines) {
+    ImageControle* c = plateau_.cartesTalon[d];
+    c->hide();
+    c->move(position);
+    c->setImage(imageFace(carte));
+    c->show();
+    if (definitive) {
+        c->setCursor(Qt::ArrowCursor);
+        c->setFocusPolicy(Qt::NoFocus);
+    }
+    const QString nom = versQString(
+        nomArcane(carte, chaines.langue == langueAnglais ? langueAnglais : langueFrancais));
+    c->setToolTip(chaines.motArcane + QStringLiteral(" ") + QString::number(carte) +
+                  QStringLiteral(" - ") + nom);
+    c->setAccessibleName(c->toolTip());
+    Panneau* etiquette = plateau_.etiquettesNoms[n];
+    etiquette->setText(nom);
+    etiquette->move(position);
+    etiquette->show();
+}
+
+void Talon::retirerNonPosees(const EtatTirage& etat) {
+    for (int d = 1; d <= nbArcanes; ++d)
+        if (!etat.carteRetournee(d)) plateau_.cartesTalon[d]->hide();
+}
+
+void Talon::ranger() {
+    for (int d = 1; d <= nbArcanes; ++d) {
+        ImageControle* c = plateau_.cartesTalon[d];
+        c->hide();
+        c->setCursor(Qt::PointingHandCursor);
+        c->setToolTip(QString());
+        c->setAccessibleName(QString());
+        c->setFocusPolicy(Qt::NoFocus);
+    }
+    for (int k = 1; k <= nbMaisons; ++k) {
+        plateau_.etiquettesNoms[k]->hide();
+        plateau_.etiquettesNoms[k]->setCouleur(QColor(192, 192, 192));
+    }
+}
+
+bool Talon::surLaTable() const {
+    for (int d = 1; d <= nbArcanes; ++d)
+        if (plateau_.cartesTalon[d]->isVisible()) return true;
+    return false;
+}
+
+} // namespace lunespiral

@@ -1,0 +1,41 @@
+#pragma once
+// The deck on the main window: 22 cards face down where the view of the spread wants them,
+// turned and laid at their slot when picked, each laid card named by a label on it.
+
+#include "Chaines.h"
+#include "EtatTirage.h"
+#include "VueResultat.h"
+
+#include <QObject>
+
+namespace lunespiral {
+
+class Talon : public QObject {
+    Q_OBJECT
+public:
+    // The deck's controls are made inside `fenetre` and listed in `plateau`.
+    Talon(QWidget* fenetre, Plateau& plateau);
+
+    // The labels first, then the cards: the window makes other controls between the two.
+    void creerEtiquettes();
+    void creerCartes();
+
+    // A new spread: every card face down at its place in `vue`.
+    void presenter(const VueResultat& vue, const Chaines& chaines);
+    // Deck card d turned over as card `carte` at slot n; a laid cross card takes no more clicks.
+    void poser(int d, int n, int carte, QPoint position, bool definitive, const Chaines& chaines);
+    // The spread is complete: the cards not picked leave the table.
+    void retirerNonPosees(const EtatTirage& etat);
+    // Back to the spread chooser.
+    void ranger();
+    bool surLaTable() const;
+
+signals:
+    void carteCliquee(int d);
+
+private:
+    QWidget* fenetre_;
+    Plateau& plateau_;
+};
+
+} // namespace lunespiral
