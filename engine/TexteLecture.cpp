@@ -1,9 +1,7 @@
 #include "TexteLecture.h"
 
-#include "Arcanes.h"
-#include "Cp1252.h"
 #include "Langue.h"
-#include "Libelles.h"
+#include "PlanLecture.h"
 
 #include <algorithm>
 #include <sstream>
@@ -12,11 +10,9 @@ namespace lunespiral {
 
 namespace {
 
-bool enFrancais(int langue) { return langue == langueFrancais; }
-
-std::string utf8(const std::string& octets) { return cp1252VersUtf8(octets); }
-
-std::string nom(int carte, int langue) { return utf8(nomArcane(carte, langue)); }
+bool enFrancais(int langue) {
+    return langue == langueFrancais;
+}
 
 std::size_t nbCaracteres(std::string_view texte) {
     return static_cast<std::size_t>(
@@ -26,7 +22,7 @@ std::size_t nbCaracteres(std::string_view texte) {
 // "Arcane 14 - La Tempérance", as the laid cards' hints read.
 std::string carteLue(int carte, int langue) {
     return std::string(enFrancais(langue) ? "Arcane " : "Card ") + std::to_string(carte) + " - " +
-           nom(carte, langue);
+           nomCarteLu(carte, langue);
 }
 
 std::string aligner(const std::string& texte, std::size_t largeur) {
@@ -35,66 +31,39 @@ std::string aligner(const std::string& texte, std::size_t largeur) {
 }
 
 // A text of the reading, or a word that it is missing (no data file, say).
-std::string paragraphe(const std::string& cp1252, int langue, int largeur) {
-    if (cp1252.empty())
+std::string paragraphe(const std::string& texte, int langue, int largeur) {
+    if (texte.empty())
         return std::string(4, ' ') + (enFrancais(langue) ? "(texte absent)" : "(no text)") + "\n";
-    return envelopper(utf8(cp1252), largeur, 4);
+    return envelopper(texte, largeur, 4);
 }
 
-void croixTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur) {
-    const bool fr = enFrancais(langue);
-    const bool complet = etat.croixTerminee();
-    const auto& t = etat.tirageCroix();
-    const auto& x = etat.textesCroix();
-    s << (fr ? "TIRAGE EN CROIX" : "DRAW IN A CROSS") << "\n\n";
-    static const char* places[2][5] = {{"Left", "Top", "Right", "Bottom", "Centre"},
-                                       {"À gauche", "En haut", "À droite", "En bas", "Au centre"}};
-    const int posees = complet ? 4 : etat.nbCartesPosees();
-    for (int i = 1; i <= posees; ++i)
-        s << "  " << aligner(places[fr][i - 1], 11) << carteLue(t.cartes[i], langue) << "\n";
-    if (!complet) return;
-    const std::string psyche = fr ? "Psyché Globale" : "Psychical Energy";
-    s << "  " << aligner(places[fr][4], 11) << psyche << " - " << carteLue(t.cartes[5], langue) << "\n";
-
-    static const char* domaines[2][4] = {{"Projects", "Love", "Health", "Relationships"},
-                                         {"Projets", "Amour", "Santé", "Relations personnelles"}};
-    auto cote = [&](const char* titre, int a, int b, const std::string& synthese,
-                    const Tab<std::string, nbDomainesCroix>& textes) {
-        s << "\n" << titre << "   " << nom(a, langue) << " + " << nom(b, langue) << "\n\n"
-          << paragraphe(synthese, langue, largeur);
-        for (int d = 1; d <= nbDomainesCroix; ++d)
-            s << "\n  " << domaines[fr][d - 1] << "\n" << paragraphe(textes[d], langue, largeur);
-    };
-    cote("--- PRESENT ---", t.cartes[1], t.cartes[2], x.synthesePresent, x.domainesPresent);
-    cote(fr ? "--- FUTUR ---" : "--- FUTURE ---", t.cartes[3], t.cartes[4], x.syntheseFutur,
-         x.domainesFutur);
-    s << "\n" << psyche << "   " << nom(t.cartes[5], langue) << "\n\n"
-      << paragraphe(x.phraseGlobale, langue, largeur);
-}
-
-void maisonsTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur) {
-    const bool fr = enFrancais(langue);
-    const bool complet = etat.maisonsTerminees();
-    const auto& t = etat.tirageMaisons();
-    s << (fr ? "TIRAGE EN DIX MAISONS" : "DRAW OF TEN HOUSES") << "\n";
-    const int posees = complet ? nbMaisons : etat.nbCartesPosees();
-    for (int h = 1; h <= posees; ++h) {
-        const std::string maison = std::string(fr ? "Maison " : "House ") + std::to_string(h) +
-                                   " <--> " + utf8(nomMaison(h, langue));
-        s << "\n" << aligner(maison, 28) << carteLue(t.cartes[h], langue) << "\n";
-        if (complet) s << paragraphe(etat.textesMaisons()[h], langue, largeur);
+void croixTexte(std::ostringstream& s, const PlanLecture& plan, int langue, int largeur) {
+    s << plan.titre << "\n\n";
+    for (const PlaceLue& p : plan.places)
+        s << "  " << aligner(p.place, 11) << (p.role.empty() ? "" : p.role + " - ")
+          << carteLue(p.carte, langue) << "\n";
+    for (const SectionLue& section : plan.sections) {
+        s << "\n" << section.titre << "   ";
+        for (std::size_t i = 0; i < section.cartes.size(); ++i)
+            s << (i > 0 ? " + " : "") << nomCarteLu(section.cartes[i], langue);
+        s << "\n\n";
+        for (const PassageLu& p : section.passages) {
+            if (!p.titre.empty()) s << "\n  " << p.titre << "\n";
+            s << paragraphe(p.texte, langue, largeur);
+        }
     }
 }
 
-void bohemiensTexte(std::ostringstream& s, const EtatTirage& etat, int langue, int largeur) {
-    const bool fr = enFrancais(langue);
-    const bool complet = etat.bohemiensTermines();
-    const auto& t = etat.tirageBohemiens();
-    s << (fr ? "TIRAGE DES BOHÉMIENS" : "BOHEMIAN DRAW") << "\n";
-    const int posees = complet ? nbHorizons : etat.nbCartesPosees();
-    for (int n = 1; n <= posees; ++n) {
-        s << "\n" << aligner(utf8(nomHorizon(n, langue)), 15) << carteLue(t.cartes[n], langue) << "\n";
-        if (complet) s << paragraphe(etat.textesHorizons()[n], langue, largeur);
+// The houses and the horizons: each laid card on its line, its text under it once complete.
+void listeTexte(std::ostringstream& s, const PlanLecture& plan, int langue, int largeur,
+                std::size_t colonne) {
+    s << plan.titre << "\n";
+    const auto* textes = plan.sections.empty() ? nullptr : &plan.sections.front().passages;
+    for (std::size_t i = 0; i < plan.places.size(); ++i) {
+        s << "\n"
+          << aligner(plan.places[i].place, colonne) << carteLue(plan.places[i].carte, langue)
+          << "\n";
+        if (textes && i < textes->size()) s << paragraphe((*textes)[i].texte, langue, largeur);
     }
 }
 
@@ -130,16 +99,26 @@ std::string envelopper(std::string_view texte, int largeur, int retrait) {
     return resultat;
 }
 
-std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur, const std::string& numeros) {
+std::string texteDeLaLecture(const EtatTirage& etat, int langue, int largeur,
+                             const std::string& numeros) {
     std::ostringstream s;
-    switch (etat.typeTirage()) {
-    case TypeTirage::EnCroix: croixTexte(s, etat, langue, largeur); break;
-    case TypeTirage::DixMaisons: maisonsTexte(s, etat, langue, largeur); break;
-    case TypeTirage::Bohemiens: bohemiensTexte(s, etat, langue, largeur); break;
-    case TypeTirage::Aucun: break;
+    const PlanLecture plan = planDeLaLecture(etat, langue);
+    switch (plan.type) {
+    case TypeTirage::EnCroix:
+        croixTexte(s, plan, langue, largeur);
+        break;
+    case TypeTirage::DixMaisons:
+        listeTexte(s, plan, langue, largeur, 28);
+        break;
+    case TypeTirage::Bohemiens:
+        listeTexte(s, plan, langue, largeur, 15);
+        break;
+    case TypeTirage::Aucun:
+        break;
     }
     if (!numeros.empty())
-        s << "\n" << (enFrancais(langue) ? "Numéros de la chance : " : "Lucky numbers: ") << numeros << "\n";
+        s << "\n"
+          << titreNumerosLu(langue) << (enFrancais(langue) ? " : " : ": ") << numeros << "\n";
     return s.str();
 }
 
