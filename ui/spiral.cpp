@@ -4,9 +4,11 @@
 #include "Arcanes.h"
 #include "BoiteMessage.h"
 #include "Erreurs.h"
+#include "GarderLecture.h"
 #include "Globales.h"
 #include "Chaines.h"
 #include "Langue.h"
+#include "LectureAffichee.h"
 #include "Libelles.h"
 #include "NumerosChance.h"
 #include "OptionsChance.h"
@@ -492,6 +494,11 @@ void TfrmLunespiral::relierEvenements() {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &TfrmLunespiral::panelNouveauTirageClick);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &TfrmLunespiral::copierLecture);
+    // The reading kept as a page, printed or saved as PDF, and offered with the copy in a menu.
+    auto* garder = new GarderLecture(this, [this](const QDateTime& quand) { return lectureAffichee(*this, quand); },
+                                     [this] { copierLecture(); });
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, garder, &GarderLecture::imprimer);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, garder, &GarderLecture::enregistrerPdf);
 
     auto clic = [this](const char* image, const char* panneau, void (TfrmLunespiral::*action)()) {
         connect(controle<ImageControle>(image), &ImageControle::clique, this, [this, action] { (this->*action)(); });
