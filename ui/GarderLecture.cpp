@@ -102,14 +102,17 @@ bool GarderLecture::montrerMenu(QPoint position) {
 }
 
 void GarderLecture::imprimer() {
-    const auto lecture = lecture_(QDateTime::currentDateTime());
+    const QDateTime quand = QDateTime::currentDateTime();
+    const auto lecture = lecture_(quand);
     if (!lecture) return;
     QPrinter imprimante(QPrinter::HighResolution);
     // The page is laid out from the paper's corner, with margins wider than any printer's.
     imprimante.setFullPage(true);
     imprimante.setPageOrientation(QPageLayout::Portrait);
     if (QPrinterInfo::defaultPrinter().isNull()) imprimante.setPageSize(taillePapier(QLocale()));
-    imprimante.setDocName(lecture->titre + QStringLiteral(" ") + lecture->date);
+    // The job's name in the print queue, and the file's that printing to a file proposes.
+    imprimante.setDocName(
+        QFileInfo(nomPropose(lecture->disposition, langue, quand)).completeBaseName());
     imprimante.setCreator(QStringLiteral("Lunespiral"));
     bool imprimer = false;
     if (confirmerImpression) {
