@@ -38,7 +38,7 @@ if(LUNESPIRAL_DPKG_SHLIBDEPS AND LUNESPIRAL_FILE)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${dependances_fixes}")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6 (>= 12), ${dependances_fixes}")
+        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6 (>= 12), ${dependances_fixes}")
 endif()
 
 include(CPack)

@@ -11,8 +11,10 @@
 #include "BoiteMessage.h"
 #include "Design.h"
 #include "Erreurs.h"
+#include "GarderLecture.h"
 #include "Globales.h"
 #include "Langue.h"
+#include "LectureAffichee.h"
 #include "Libelles.h"
 #include "MagasinReglages.h"
 #include "Memo.h"
@@ -269,6 +271,18 @@ void TfrmLunespiral::relierEvenements() {
             &TfrmLunespiral::panelNouveauTirageClick);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &TfrmLunespiral::copierLecture);
+    // The reading kept as a page, printed or saved as PDF, and offered with the copy in a menu.
+    auto* garder = new GarderLecture(
+        this,
+        [this](const QDateTime& quand) {
+            return lectureAffichee(etat_, langueDesNoms(), !panelSelectionTirage_->isVisible(),
+                                   quand);
+        },
+        [this] { copierLecture(); });
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, garder,
+            &GarderLecture::imprimer);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, garder,
+            &GarderLecture::enregistrerPdf);
 
     auto choix = [this](const char* image, const char* panneau, TypeTirage type) {
         connect(controle<ImageControle>(image), &ImageControle::clique, this,
