@@ -9,7 +9,8 @@ PREFIX     ?= /usr/local
 # Everything building, running and testing needs on Debian 12.
 PAQUETS := cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev \
            xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core \
-           desktop-file-utils appstream groff-base dpkg-dev file lintian clang-format poppler-utils
+           desktop-file-utils appstream groff-base dpkg-dev file lintian clang-format poppler-utils \
+           qt6-translations-l10n
 
 CMAKE_OPTIONS ?=
 

@@ -26,6 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ludicorium <contact@ludicorium.fr>")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Qt's own dialogs (file, print) in French when French is chosen.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 # The fonts the windows are designed with, and Qt's platform plugins (X11, offscreen), which
 # Debian only recommends with Qt's GUI library: without them the program cannot open a window.

@@ -11,8 +11,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 namespace lunespiral {
 
@@ -47,6 +49,18 @@ private:
 
 } // namespace
 
+void traduireQt(int code) {
+    // Qt's own dialogs (the file and print dialogs where the desktop has none of its own) speak
+    // the language chosen, not English. Without Qt's translations installed they stay English.
+    if (code != langueFrancais) return;
+    auto* traduction = new QTranslator(qApp);
+    if (traduction->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduction);
+    else
+        delete traduction;
+}
+
 Fenetres demarrer() {
     QCoreApplication::setApplicationName(QStringLiteral("Lunespiral"));
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.ludicorium.Lunespiral"));
@@ -77,7 +91,10 @@ Fenetres demarrer() {
     TfrmConfigurationChance* dialogue = f.dialogue;
     splash->setFenetrePrincipale(principale);
     splash->setTimerDebut(principale->timerDebut());
-    splash->appliquerLangue = [principale] { principale->AppliquerLangue(chainesDe(langue)); };
+    splash->appliquerLangue = [principale] {
+        traduireQt(langue);
+        principale->AppliquerLangue(chainesDe(langue));
+    };
     dialogue->setFenetrePrincipale(principale);
     dialogue->setLecture(f.etat);
     dialogue->apresConfirmation = [principale] { principale->montrerNumerosChance(); };

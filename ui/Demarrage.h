@@ -20,4 +20,7 @@ struct Fenetres {
 Fenetres demarrer();
 void detruire(Fenetres& fenetres);
 
+// Qt's own words (its file and print dialogs) in the language chosen, 1 French or 2 English.
+void traduireQt(int langue);
+
 } // namespace lunespiral

@@ -12,6 +12,8 @@
 #include "mdlChance.h"
 #include "spiral.h"
 
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -122,6 +124,19 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(ferme.count(), 1);
         detruire(f_);
+    }
+
+    // Qt's own dialogs follow the language chosen (where Qt's translations are installed).
+    void lesDialoguesDeQtSuiventLaLangue() {
+        const QString annuler = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        traduireQt(langueAnglais);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), annuler);
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               QStringLiteral("/qtbase_fr.qm")))
+            QSKIP("Qt's translations are not installed");
+        traduireQt(langueFrancais);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
     }
 };
 
