@@ -1,42 +1,26 @@
 #include "PageLecture.h"
 
-#include "Polices.h"
-#include "ServiceImages.h"
+#include "MiseEnPage.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
-#include <QTextLayout>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 namespace lunespiral {
 
 namespace {
 
+using namespace page;
 using Disposition = LectureImprimee::Disposition;
 
+constexpr qreal rapportCarte = 165.0 / 90.0; // a face's height over its width
+
 // ---------------------------------------------------------------------------------------------
-// Colours: those of the windows, as pale tints behind the texts and as ink for the headings;
-// the texts themselves in a near-black that prints evenly.
-
-QColor rvb(unsigned rrggbb) {
-    return QColor::fromRgb(static_cast<QRgb>(rrggbb));
-}
-
-QColor teinte(const QColor& c, qreal force) {
-    auto melange = [force](int v) { return static_cast<int>(255 - (255 - v) * force + 0.5); };
-    return QColor(melange(c.red()), melange(c.green()), melange(c.blue()));
-}
-
-const QColor encre = rvb(0x1E1E28);
-const QColor gris = rvb(0x5C5C66);
-const QColor nuit = rvb(0x000040); // the window's night sky
+// Colours: those of the windows, as pale tints behind the texts and as ink for the headings.
 
 struct Couleurs {
     QColor fond;  // the window's colour behind this text
@@ -66,177 +50,6 @@ QColor accent(Disposition d) {
         return rvb(0xFF0080);
     }
     return nuit;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Measures, pictures and paragraphs on one device.
-
-constexpr qreal rapportCarte = 165.0 / 90.0; // a face's height over its width
-
-QFont police(Famille famille, qreal points, bool gras = false, bool italique = false) {
-    QFont p = policeDesign(famille, 10, gras);
-    p.setPointSizeF(points);
-    p.setItalic(italique);
-    // Print metrics: glyphs placed as designed, not snapped to a screen's pixels.
-    p.setHintingPreference(QFont::PreferNoHinting);
-    return p;
-}
-
-class Contexte {
-public:
-    explicit Contexte(QPaintDevice* d) : device(d), pxmm(d->logicalDpiY() / 25.4) {}
-
-    qreal mm(qreal v) const { return v * pxmm; }
-
-    // The SVG source itself, drawn as vectors: sharp at any printer's resolution.
-    QSvgRenderer* svg(const QString& nom) {
-        auto trouve = rendus_.find(nom);
-        if (trouve == rendus_.end()) {
-            auto r = std::make_shared<QSvgRenderer>(ServiceImages::chemin(nom));
-            if (!r->isValid() || r->viewBoxF().isEmpty()) r.reset();
-            trouve = rendus_.insert(nom, r);
-        }
-        return trouve->get();
-    }
-
-    // The picture in `r`, stretched as the window shows it or, with `proportions`, at its own
-    // proportions centred in `r`. A missing one leaves a crossed frame, as on screen.
-    void image(QPainter& p, const QString& nom, QRectF r, bool proportions = false) {
-        QSvgRenderer* s = svg(nom);
-        if (!s) {
-            p.save();
-            p.setPen(QPen(gris, mm(0.2)));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(r);
-            p.drawLine(r.topLeft(), r.bottomRight());
-            p.drawLine(r.topRight(), r.bottomLeft());
-            p.restore();
-            return;
-        }
-        if (proportions) {
-            const QSizeF taille = s->viewBoxF().size().scaled(r.size(), Qt::KeepAspectRatio);
-            r = QRectF(r.center() - QPointF(taille.width() / 2, taille.height() / 2), taille);
-        }
-        s->render(&p, r);
-    }
-
-    QPaintDevice* device;
-    qreal pxmm;
-
-private:
-    QHash<QString, std::shared_ptr<QSvgRenderer>> rendus_;
-};
-
-// A paragraph laid out once for a width; drawn as text, so the page can be searched.
-class Paragraphe {
-public:
-    Paragraphe() = default;
-    Paragraphe(QString texte, const QFont& police, const Contexte& c, qreal largeur,
-               Qt::Alignment alignement, qreal interligne = 1.0) {
-        texte.replace(QLatin1Char('\n'), QChar::LineSeparator);
-        layout_ = std::make_shared<QTextLayout>(texte, police, c.device);
-        QTextOption option(alignement);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout_->setTextOption(option);
-        const QFontMetricsF fm(police, c.device);
-        const qreal pas = fm.lineSpacing() * interligne;
-        qreal y = 0;
-        int lignes = 0;
-        layout_->beginLayout();
-        for (QTextLine ligne = layout_->createLine(); ligne.isValid();
-             ligne = layout_->createLine()) {
-            ligne.setLineWidth(largeur);
-            ligne.setPosition(QPointF(0, y));
-            y += pas;
-            ++lignes;
-        }
-        layout_->endLayout();
-        if (texte.isEmpty()) lignes = 0;
-        hauteur_ = lignes > 0 ? (lignes - 1) * pas + fm.height() : 0;
-    }
-
-    qreal hauteur() const { return hauteur_; }
-
-    void dessiner(QPainter& p, QPointF origine, const QColor& couleur) const {
-        if (!layout_ || hauteur_ <= 0) return;
-        p.setPen(couleur);
-        layout_->draw(&p, origine);
-    }
-
-private:
-    std::shared_ptr<QTextLayout> layout_;
-    qreal hauteur_ = 0;
-};
-
-// ---------------------------------------------------------------------------------------------
-// Blocks: what the page is made of, each drawn from its top left corner. A page break falls
-// only between blocks.
-
-struct Bloc {
-    qreal hauteur = 0;
-    qreal largeur = 0;            // where it matters: a figure narrower than the page
-    qreal espaceAvant = 0;        // dropped at the top of a page
-    bool nouvelleSection = false; // a page break, when one is needed, falls before it
-    bool avecSuivant = false;     // a heading: never left alone at the foot of a page
-    std::function<void(QPainter&, QPointF)> dessiner;
-};
-
-qreal hauteurTotale(const std::vector<Bloc>& blocs) {
-    qreal h = 0;
-    for (std::size_t i = 0; i < blocs.size(); ++i)
-        h += blocs[i].hauteur + (i > 0 ? blocs[i].espaceAvant : 0);
-    return h;
-}
-
-struct Pose {
-    const Bloc* bloc;
-    qreal y;
-};
-using Pages = std::vector<std::vector<Pose>>;
-
-Pages paginer(const std::vector<Bloc>& blocs, qreal hauteurPage) {
-    Pages pages(1);
-    qreal y = 0;
-    auto hauteur = [&](std::size_t debut, std::size_t fin, qreal depuis) {
-        qreal h = 0;
-        for (std::size_t i = debut; i < fin; ++i)
-            h += blocs[i].hauteur + (depuis > 0 || i > debut ? blocs[i].espaceAvant : 0);
-        return h;
-    };
-    auto poser = [&](std::size_t debut, std::size_t fin) {
-        for (std::size_t i = debut; i < fin; ++i) {
-            if (y > 0) y += blocs[i].espaceAvant;
-            pages.back().push_back({&blocs[i], y});
-            y += blocs[i].hauteur;
-        }
-    };
-    auto nouvellePage = [&] {
-        pages.emplace_back();
-        y = 0;
-    };
-    std::size_t debut = 0;
-    while (debut < blocs.size()) {
-        std::size_t fin = debut + 1;
-        while (fin < blocs.size() && !blocs[fin].nouvelleSection) ++fin;
-        if (y + hauteur(debut, fin, y) <= hauteurPage) {
-            poser(debut, fin);
-        } else if (y > 0 && hauteur(debut, fin, 0) <= hauteurPage) {
-            nouvellePage();
-            poser(debut, fin);
-        } else {
-            // Longer than a page: block by block, each heading with the block it heads. A
-            // block taller than a whole page stands alone on one (and is drawn smaller).
-            for (std::size_t i = debut; i < fin;) {
-                std::size_t j = i + 1;
-                while (j < fin && blocs[j - 1].avecSuivant) ++j;
-                if (y > 0 && y + hauteur(i, j, y) > hauteurPage) nouvellePage();
-                poser(i, j);
-                i = j;
-            }
-        }
-        debut = fin;
-    }
-    return pages;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -376,37 +189,6 @@ public:
         return b;
     }
 
-    // Card labels share one size, the largest at which the longest fits its width, larger
-    // under larger cards.
-    QFont policeEtiquettes(const QStringList& textes, qreal largeur, qreal largeurCarte) const {
-        const qreal taille = std::clamp(largeurCarte / c_.mm(3.2), 7.0, 9.0);
-        QFont f = police(Famille::Sans, taille);
-        qreal plusLarge = 0;
-        const QFontMetricsF m(f, c_.device);
-        for (const QString& t : textes) plusLarge = std::max(plusLarge, m.horizontalAdvance(t));
-        if (plusLarge > largeur) f.setPointSizeF(std::max(4.8, taille * largeur / plusLarge));
-        return f;
-    }
-
-    void etiquette(QPainter& p, const QFont& f, const QString& texte, QPointF centreHaut,
-                   qreal largeur, const QColor& couleur) const {
-        const QFontMetricsF m(f, c_.device);
-        const QString t = m.elidedText(texte, Qt::ElideRight, largeur);
-        p.setFont(f);
-        p.setPen(couleur);
-        p.drawText(
-            QPointF(centreHaut.x() - m.horizontalAdvance(t) / 2, centreHaut.y() + m.ascent()), t);
-    }
-
-    void carte(QPainter& p, int numero, const QRectF& r) const {
-        c_.image(p, QStringLiteral("Image%1").arg(numero), r);
-        // A hairline keeps the card's pale edge from melting into the paper.
-        p.setPen(QPen(rvb(0xA8A49A), c_.mm(0.15)));
-        p.setBrush(Qt::NoBrush);
-        const qreal rayon = r.width() * 4 / 90;
-        p.drawRoundedRect(r, rayon, rayon);
-    }
-
     const LectureImprimee::Carte& carteN(std::size_t i) const {
         static const LectureImprimee::Carte vide;
         return i < l_.cartes.size() ? l_.cartes[i] : vide;
@@ -423,7 +205,7 @@ public:
         QStringList textes;
         for (std::size_t i = 0; i < 5; ++i) textes << carteN(i).nom;
         textes << carteN(4).legende;
-        const QFont f = policeEtiquettes(textes, w + g - c_.mm(0.8), w);
+        const QFont f = c_.policeEtiquettes(textes, w + g - c_.mm(0.8), w);
         const qreal lh = QFontMetricsF(f, c_.device).height() + c_.mm(0.7);
         const qreal y1 = lh + h + g, y2 = y1 + 2 * lh + h + g;
         Bloc b;
@@ -443,12 +225,12 @@ public:
                                   {4, 1, y1 + lh, y1 + 2 * lh}};
             for (const Case& k : cases) {
                 const qreal x = o.x() + k.colonne * (w + g);
-                etiquette(p, f, carteN(k.slot).nom, QPointF(x + w / 2, o.y() + k.yEtiquette), w + g,
-                          encre);
-                carte(p, carteN(k.slot).numero, QRectF(x, o.y() + k.yCarte, w, h));
+                c_.etiquette(p, f, carteN(k.slot).nom, QPointF(x + w / 2, o.y() + k.yEtiquette),
+                             w + g, encre);
+                c_.carte(p, carteN(k.slot).numero, QRectF(x, o.y() + k.yCarte, w, h));
             }
-            etiquette(p, f, carteN(4).legende, QPointF(o.x() + 1.5 * w + g, o.y() + y1), w + g,
-                      psyche.titre);
+            c_.etiquette(p, f, carteN(4).legende, QPointF(o.x() + 1.5 * w + g, o.y() + y1), w + g,
+                         psyche.titre);
         };
         return b;
     }
@@ -467,7 +249,7 @@ public:
         const qreal largeurEtiquette = w + std::min(e, c_.mm(6)) - c_.mm(0.8);
         QStringList textes;
         for (std::size_t i : ordre) textes << carteN(i).nom << carteN(i).legende;
-        const QFont f = policeEtiquettes(textes, largeurEtiquette, w);
+        const QFont f = c_.policeEtiquettes(textes, largeurEtiquette, w);
         const qreal lh = QFontMetricsF(f, c_.device).height() + c_.mm(0.7);
         const qreal rangee = lh + h + lh, entreRangees = c_.mm(4);
         const qreal x0 = (largeur_ - (parRangee * w + (parRangee - 1) * e)) / 2;
@@ -478,29 +260,13 @@ public:
                 const auto& c = carteN(ordre[k]);
                 const qreal x = o.x() + x0 + static_cast<qreal>(k % parRangee) * (w + e);
                 const qreal y = o.y() + static_cast<qreal>(k / parRangee) * (rangee + entreRangees);
-                etiquette(p, f, c.nom, QPointF(x + w / 2, y), largeurEtiquette, encre);
-                carte(p, c.numero, QRectF(x, y + lh, w, h));
-                etiquette(p, f, c.legende, QPointF(x + w / 2, y + lh + h + c_.mm(0.7)),
-                          largeurEtiquette, couleurLegende);
+                c_.etiquette(p, f, c.nom, QPointF(x + w / 2, y), largeurEtiquette, encre);
+                c_.carte(p, c.numero, QRectF(x, y + lh, w, h));
+                c_.etiquette(p, f, c.legende, QPointF(x + w / 2, y + lh + h + c_.mm(0.7)),
+                             largeurEtiquette, couleurLegende);
             }
         };
         return b;
-    }
-
-    // Blocks stacked into one, `ecart` apart.
-    static std::pair<qreal, std::function<void(QPainter&, QPointF)>> pile(std::vector<Bloc> blocs,
-                                                                          qreal ecart) {
-        qreal h = 0;
-        std::vector<qreal> ys;
-        for (std::size_t i = 0; i < blocs.size(); ++i) {
-            if (i > 0) h += ecart + blocs[i].espaceAvant;
-            ys.push_back(h);
-            h += blocs[i].hauteur;
-        }
-        return {h, [blocs = std::move(blocs), ys](QPainter& p, QPointF o) {
-                    for (std::size_t i = 0; i < blocs.size(); ++i)
-                        blocs[i].dessiner(p, o + QPointF(0, ys[i]));
-                }};
     }
 
     const LectureImprimee::Section* section(std::size_t i) const {
@@ -722,36 +488,7 @@ int dessinerLecture(QPainter& peintre, QPagedPaintDevice& page, const LectureImp
     }
     const Pages pages = paginer(blocs, corps.height());
 
-    peintre.setRenderHint(QPainter::Antialiasing);
-    peintre.setRenderHint(QPainter::TextAntialiasing);
-    const QFont policePied = police(Famille::Sans, 7);
-    const QFontMetricsF mp(policePied, &page);
-    for (std::size_t n = 0; n < pages.size(); ++n) {
-        if (n > 0) page.newPage();
-        for (const Pose& pose : pages[n]) {
-            peintre.save();
-            const QPointF o = corps.topLeft() + QPointF(0, pose.y);
-            // A block taller than the page (on paper far smaller than the program's texts
-            // call for) is shrunk whole, centred, rather than cut.
-            if (pose.bloc->hauteur > corps.height()) {
-                const qreal f = corps.height() / pose.bloc->hauteur;
-                peintre.translate(o + QPointF(corps.width() * (1 - f) / 2, 0));
-                peintre.scale(f, f);
-                pose.bloc->dessiner(peintre, QPointF(0, 0));
-            } else {
-                pose.bloc->dessiner(peintre, o);
-            }
-            peintre.restore();
-        }
-        if (pages.size() > 1) {
-            const QString numero = QStringLiteral("%1 / %2").arg(n + 1).arg(pages.size());
-            peintre.setFont(policePied);
-            peintre.setPen(gris);
-            peintre.drawText(
-                QPointF(corps.right() - mp.horizontalAdvance(numero), papier.bottom() - c.mm(10)),
-                numero);
-        }
-    }
+    imprimer(peintre, page, pages, corps, papier, c);
     return static_cast<int>(pages.size());
 }
 

@@ -1,6 +1,7 @@
 #include "spiral.h"
 
 #include "BarreInfo.h"
+#include "ChoixTirage.h"
 #include "Talon.h"
 #include "VueBohemiens.h"
 #include "VueCroix.h"
@@ -27,15 +28,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHash>
-#include <QIcon>
-#include <QKeyEvent>
-#include <QLocale>
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
@@ -49,27 +45,11 @@ namespace {
 
 // ---------------------------------------------------------------------------------------------
 // The design of the window, for an 800 x 553 client area at 96 dots per inch: the bottom bar
-// below every view, the spread chooser above them (each view has its own table).
+// below every view (the chooser and each view have tables of their own).
 
 // clang-format off
 const Controle designFenetre[] = {
     {.nom = "imageProjets", .genre = Genre::Image, .geometrie = {0, 0, 46, 32}, .visible = false, .texte = "imageProjets"},
-};
-// clang-format on
-
-// clang-format off
-const Controle designChoix[] = {
-    {.nom = "panelSelectionTirage", .genre = Genre::Panneau, .geometrie = {0, 0, 617, 199}, .fond = 0x0000A0, .visible = false},
-    {.nom = "panelChooseTirage", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 6, 605, 33}, .fond = 0x57EFF7, .police = {Famille::Serif, 16, true}, .legende = Cle::choixDuTirage, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "Panel1", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {6, 44, 201, 149}, .fond = 0x0080C0},
-    {.nom = "imageTirageEnCroix", .genre = Genre::Image, .parent = "Panel1", .geometrie = {3, 3, 194, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageEnCroix"},
-    {.nom = "panelTirageEnCroix", .genre = Genre::Panneau, .parent = "Panel1", .geometrie = {3, 114, 194, 31}, .fond = 0x5EAEFF, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageEnCroix, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "Panel2", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {210, 44, 201, 149}, .fond = 0xFF8040},
-    {.nom = "imageTirageDixMaisons", .genre = Genre::Image, .parent = "Panel2", .geometrie = {3, 3, 194, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageDixMaisons"},
-    {.nom = "panelTirageEnDixMaisons", .genre = Genre::Panneau, .parent = "Panel2", .geometrie = {3, 114, 194, 31}, .fond = 0xFFB895, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageEnDixMaisons, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
-    {.nom = "Panel3", .genre = Genre::Panneau, .parent = "panelSelectionTirage", .geometrie = {414, 44, 197, 149}, .fond = 0xFF0080},
-    {.nom = "imageTirageBohemiens", .genre = Genre::Image, .parent = "Panel3", .geometrie = {3, 3, 191, 108}, .curseur = Qt::PointingHandCursor, .focus = Qt::TabFocus, .texte = "imageTirageBohemiens"},
-    {.nom = "panelTirageDesBohemiens", .genre = Genre::Panneau, .parent = "Panel3", .geometrie = {3, 114, 191, 31}, .fond = 0xFF80C0, .police = {Famille::Serif, 16, true}, .curseur = Qt::PointingHandCursor, .legende = Cle::tirageDesBohemiens, .exterieur = Panneau::Biseau::Enfonce, .interieur = Panneau::Biseau::Enfonce},
 };
 // clang-format on
 
@@ -101,6 +81,7 @@ TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* pa
         QTimer::singleShot(0, this, [e] { Application::signalerErreur(e); });
     }
     barre_ = new BarreInfo(this, images_);
+    choix_ = new ChoixTirage(this);
     talon_ = new Talon(this, plateau_);
     vueCroix_ = new VueCroix(this, etat_, plateau_, chaines_);
     vueMaisons_ = new VueMaisons(this, etat_, plateau_, chaines_);
@@ -146,11 +127,8 @@ void TfrmLunespiral::construireDesign() {
     // In stacking order: the bar under everything, the chooser over the views.
     construireControles(this, designFenetre);
     barre_->construire();
-    for (VueResultat* v :
-         {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
-          static_cast<VueResultat*>(vueBohemiens_)})
-        v->construire();
-    construireControles(this, designChoix);
+    for (VueResultat* v : vues()) v->construire();
+    choix_->construire();
 
     // Picture holders for the faces, the back and the houses: never shown, they carry the
     // pictures' names for the controls that show them (hidden, they render nothing).
@@ -165,7 +143,6 @@ void TfrmLunespiral::construireDesign() {
     }
     sbNumeros_ = barre_->boutonNumeros();
 
-    panelSelectionTirage_ = controle<Panneau>("panelSelectionTirage");
     panelPhraseGlobale_ = controle<Panneau>("panelPhraseGlobale");
 }
 
@@ -215,11 +192,7 @@ void TfrmLunespiral::preparerImages() {
     ServiceImages& service = images_;
     const qreal ratio = devicePixelRatioF();
     mosaique_.preparerImages(service, ratio);
-    for (const char* nom :
-         {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
-        const ImageControle* c = controle<ImageControle>(nom);
-        service.preparer(c->image(), c->size(), 0, ratio);
-    }
+    choix_->preparerImages(service, ratio);
     barre_->preparerImages(ratio);
     const QSize carte(plateau_.largeurCarte, plateau_.hauteurCarte);
     service.preparer(QStringLiteral("picFond"), carte, 0, ratio);
@@ -238,13 +211,12 @@ void TfrmLunespiral::creerControlesDynamiques() {
     connect(talon_, &Talon::carteCliquee, this, &TfrmLunespiral::AppelCliqueMain);
 
     // Tab walks the spread choices, then the deck, then the bottom bar.
-    QWidget* precedent = controle<QWidget>("imageTirageEnCroix");
+    QWidget* precedent = nullptr;
     auto suivant = [&precedent](QWidget* w) {
-        setTabOrder(precedent, w);
+        if (precedent) setTabOrder(precedent, w);
         precedent = w;
     };
-    suivant(controle<QWidget>("imageTirageDixMaisons"));
-    suivant(controle<QWidget>("imageTirageBohemiens"));
+    for (QWidget* w : choix_->ordreTabulation()) suivant(w);
     for (int k = 1; k <= nbArcanes; ++k) suivant(plateau_.cartesTalon[k]);
     for (const char* nom : {"TSBAide", "TSBAbout", "TSBIconify", "TSBQuit", "SBNumerosDeLaChance",
                             "SBConfigurationNumerosDeLaChance", "panelNouveauTirage"})
@@ -275,8 +247,7 @@ void TfrmLunespiral::relierEvenements() {
     auto* garder = new GarderLecture(
         this,
         [this](const QDateTime& quand) {
-            return lectureAffichee(etat_, langueDesNoms(), !panelSelectionTirage_->isVisible(),
-                                   quand);
+            return lectureAffichee(etat_, langueDesNoms(), !choix_->visible(), quand);
         },
         [this] { copierLecture(); });
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, garder,
@@ -284,15 +255,8 @@ void TfrmLunespiral::relierEvenements() {
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, garder,
             &GarderLecture::enregistrerPdf);
 
-    auto choix = [this](const char* image, const char* panneau, TypeTirage type) {
-        connect(controle<ImageControle>(image), &ImageControle::clique, this,
-                [this, type] { CommencerTirage(type); });
-        connect(controle<Panneau>(panneau), &Panneau::clique, this,
-                [this, type] { CommencerTirage(type); });
-    };
-    choix("imageTirageEnCroix", "panelTirageEnCroix", TypeTirage::EnCroix);
-    choix("imageTirageDixMaisons", "panelTirageEnDixMaisons", TypeTirage::DixMaisons);
-    choix("imageTirageBohemiens", "panelTirageDesBohemiens", TypeTirage::Bohemiens);
+    choix_->relier();
+    connect(choix_, &ChoixTirage::choisi, this, &TfrmLunespiral::CommencerTirage);
 }
 
 void TfrmLunespiral::placerPanneauxDuBas() {
@@ -310,17 +274,10 @@ void TfrmLunespiral::resizeEvent(QResizeEvent* e) {
 // ---------------------------------------------------------------------------------------------
 // Layout.
 
-// ---------------------------------------------------------------------------------------------
-// Layout.
-
 void TfrmLunespiral::CalculerPositions() {
-    panelSelectionTirage_->move((width() - panelSelectionTirage_->width()) / 2,
-                                (height() - panelSelectionTirage_->height()) / 2);
+    choix_->placer();
     plateau_.margeCarte = arrondi(echelleX * 20);
-    for (VueResultat* v :
-         {static_cast<VueResultat*>(vueBohemiens_), static_cast<VueResultat*>(vueMaisons_),
-          static_cast<VueResultat*>(vueCroix_)})
-        v->calculerPositions();
+    for (VueResultat* v : vues()) v->calculerPositions();
 }
 
 void TfrmLunespiral::DessinerEtoiles() {
@@ -363,21 +320,8 @@ void TfrmLunespiral::AppliquerLangue(const Chaines& chaines) {
 void TfrmLunespiral::AppliquerLegendes() {
     if (chaines_.langue == langueAucune) return;
     barre_->appliquerLegendes(chaines_);
-    appliquerLegendes(this, designChoix, chaines_);
-    for (VueResultat* v :
-         {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
-          static_cast<VueResultat*>(vueBohemiens_)})
-        v->appliquerLegendes();
-    // Names for screen readers, where the picture says it all to the eye.
-    const std::pair<const char*, const char*> emblemes[] = {
-        {"imageTirageEnCroix", "panelTirageEnCroix"},
-        {"imageTirageDixMaisons", "panelTirageEnDixMaisons"},
-        {"imageTirageBohemiens", "panelTirageDesBohemiens"}};
-    for (const auto& [image, panneau] : emblemes) {
-        controle<ImageControle>(image)->setAccessibleName(controle<Panneau>(panneau)->text());
-        controle<ImageControle>(image)->setAccessibleDescription(
-            chaines_.texte(Cle::commencerCeTirage));
-    }
+    choix_->appliquerLegendes(chaines_);
+    for (VueResultat* v : vues()) v->appliquerLegendes();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -406,10 +350,8 @@ void TfrmLunespiral::timerDebutTimer() {
     // 6.
     AppliquerLegendes();
     // 7.
-    panelSelectionTirage_->show();
-    // Enter or Space chooses the cross straight away; the arrows and Tab go on from there.
     activateWindow();
-    controle<ImageControle>("imageTirageEnCroix")->prendreFocusClavier();
+    choix_->montrer();
     if (erreur) Application::signalerErreur(*erreur);
 }
 
@@ -446,6 +388,10 @@ void TfrmLunespiral::closeEvent(QCloseEvent* e) {
 // ---------------------------------------------------------------------------------------------
 // The reading flow.
 
+std::array<VueResultat*, 3> TfrmLunespiral::vues() const {
+    return {vueCroix_, vueMaisons_, vueBohemiens_};
+}
+
 VueResultat& TfrmLunespiral::vue(TypeTirage type) const {
     switch (type) {
     case TypeTirage::EnCroix:
@@ -463,7 +409,7 @@ VueResultat& TfrmLunespiral::vue(TypeTirage type) const {
 void TfrmLunespiral::CommencerTirage(TypeTirage type) {
     // 1. and 2.
     CalculerPositions();
-    panelSelectionTirage_->hide();
+    choix_->cacher();
     mosaique_.cacher();
 
     // 3. The whole reading is drawn and composed now; picking only reveals it.
@@ -509,10 +455,10 @@ void TfrmLunespiral::terminerTirage() {
 }
 
 void TfrmLunespiral::panelNouveauTirageClick() {
-    if (panelSelectionTirage_->isVisible()) return;
+    if (choix_->visible()) return;
     if (!BoiteMessage::question(this, chaines_.msgAbandon)) return;
     effacerResultats();
-    panelSelectionTirage_->show();
+    choix_->montrer();
     mosaique_.afficher(hasard_, images_);
 }
 
@@ -524,14 +470,11 @@ void TfrmLunespiral::effacerResultats() {
     sbNumeros_->hide();
     sbNumeros_->setChecked(false);
     // 3.
-    panelSelectionTirage_->hide();
+    choix_->cacher();
     // 4. and 5.
     talon_->ranger();
     // 6.
-    for (VueResultat* v :
-         {static_cast<VueResultat*>(vueCroix_), static_cast<VueResultat*>(vueMaisons_),
-          static_cast<VueResultat*>(vueBohemiens_)})
-        v->effacer();
+    for (VueResultat* v : vues()) v->effacer();
 }
 
 void TfrmLunespiral::panelInformationsDblClick() {
@@ -571,7 +514,7 @@ void TfrmLunespiral::SBConfigurationNumerosDeLaChanceClick() {
 
 void TfrmLunespiral::copierLecture() {
     // The reading on screen only: nothing while the spread chooser is up.
-    if (panelSelectionTirage_->isVisible() || etat_.typeTirage() == TypeTirage::Aucun) return;
+    if (choix_->visible() || etat_.typeTirage() == TypeTirage::Aucun) return;
     if (!talon_->surLaTable()) return;
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(texteDeLaLecture(etat_, langueDesNoms(), 72)));

@@ -19,12 +19,14 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <vector>
 
 namespace lunespiral {
 
 class BarreInfo;
+class ChoixTirage;
 class Talon;
 class Memo;
 class VueCroix;
@@ -98,6 +100,7 @@ private:
     void effacerResultats();
     void panelInformationsDblClick();
     VueResultat& vue(TypeTirage type) const;
+    std::array<VueResultat*, 3> vues() const; // in stacking order: cross, houses, horizons
 
     // The lucky numbers.
     void SBNumerosDeLaChanceClick();
@@ -123,6 +126,7 @@ private:
     Plateau plateau_;
     int hauteurPhraseGlobale_ = 0;
     BarreInfo* barre_ = nullptr;
+    ChoixTirage* choix_ = nullptr;
     Talon* talon_ = nullptr;
     VueCroix* vueCroix_ = nullptr;
     VueMaisons* vueMaisons_ = nullptr;
@@ -135,7 +139,6 @@ private:
     QTimer* timerDebut_ = nullptr;
     bool creationTerminee_ = false;
     QToolButton* sbNumeros_ = nullptr;
-    Panneau* panelSelectionTirage_ = nullptr;
     Panneau* panelPhraseGlobale_ = nullptr;
 };
 

@@ -488,6 +488,8 @@ private slots:
         for (int d = 1; d <= 22; ++d) QVERIFY(!carteTalon(f_, d)->isVisible());
         QVERIFY(etat_.tirageTermine());
         QVERIFY(tuileMosaique(f_, 5, 5)->isVisible());
+        // The keyboard takes up again where it started: on the cross's emblem.
+        QTRY_VERIFY(c<ImageControle>("imageTirageEnCroix")->hasFocus());
         if (ecran() == "800x600") {
             const int hauts[] = {-93, 52, 197, 342, 487};
             for (int j = 1; j <= 5; ++j) QCOMPARE(tuileMosaique(f_, 1, j)->y(), hauts[j - 1]);
