@@ -69,8 +69,8 @@ void Contexte::etiquette(QPainter& p, const QFont& f, const QString& texte, QPoi
     const QString t = m.elidedText(texte, Qt::ElideRight, largeur);
     p.setFont(f);
     p.setPen(couleur);
-    p.drawText(
-        QPointF(centreHaut.x() - m.horizontalAdvance(t) / 2, centreHaut.y() + m.ascent()), t);
+    p.drawText(QPointF(centreHaut.x() - m.horizontalAdvance(t) / 2, centreHaut.y() + m.ascent()),
+               t);
 }
 
 void Contexte::carte(QPainter& p, int numero, const QRectF& r) {
@@ -94,8 +94,7 @@ Paragraphe::Paragraphe(QString texte, const QFont& police, const Contexte& c, qr
     qreal y = 0;
     int lignes = 0;
     layout_->beginLayout();
-    for (QTextLine ligne = layout_->createLine(); ligne.isValid();
-         ligne = layout_->createLine()) {
+    for (QTextLine ligne = layout_->createLine(); ligne.isValid(); ligne = layout_->createLine()) {
         ligne.setLineWidth(largeur);
         ligne.setPosition(QPointF(0, y));
         y += pas;
@@ -165,7 +164,7 @@ Pages paginer(const std::vector<Bloc>& blocs, qreal hauteurPage) {
 }
 
 std::pair<qreal, std::function<void(QPainter&, QPointF)>> pile(std::vector<Bloc> blocs,
-                                                                      qreal ecart) {
+                                                               qreal ecart) {
     qreal h = 0;
     std::vector<qreal> ys;
     for (std::size_t i = 0; i < blocs.size(); ++i) {

@@ -10,6 +10,17 @@
 
 namespace lunespiral {
 
+namespace {
+
+// The descriptor path handed out for a directory Qt cannot name, and the name to show for it.
+struct Substitut {
+    QString chemin;
+    QString lisible;
+};
+Substitut substitut;
+
+} // namespace
+
 QString repertoireDuProgramme() {
     const auto octets = repertoireDeLExecutable();
     if (!octets) {
@@ -26,7 +37,15 @@ QString repertoireDuProgramme() {
     // open descriptor leads to this one whatever its name.
     const int fd = ::open(octets->c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return {};
-    return QStringLiteral("/proc/self/fd/%1/").arg(fd);
+    // What a user knows the directory by, its undecodable bytes shown as such.
+    substitut = {QStringLiteral("/proc/self/fd/%1/").arg(fd), QString::fromUtf8(repertoire)};
+    if (!substitut.lisible.endsWith(QLatin1Char('/'))) substitut.lisible += QLatin1Char('/');
+    return substitut.chemin;
+}
+
+QString cheminLisible(const QString& chemin) {
+    if (substitut.chemin.isEmpty() || !chemin.startsWith(substitut.chemin)) return chemin;
+    return substitut.lisible + chemin.mid(substitut.chemin.size());
 }
 
 } // namespace lunespiral

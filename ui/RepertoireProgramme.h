@@ -11,4 +11,8 @@ namespace lunespiral {
 // program is: never the current directory.
 QString repertoireDuProgramme();
 
+// `chemin` as a message shows it to the user: a path under the descriptor above is given by the
+// directory's own name, its undecodable bytes shown as replacement characters.
+QString cheminLisible(const QString& chemin);
+
 } // namespace lunespiral

@@ -5,6 +5,7 @@
 #include "Fichiers.h"
 #include "Globales.h"
 #include "Langue.h"
+#include "RepertoireProgramme.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -85,9 +86,9 @@ void VisionneuseAide::ouvrir(const QString& fichier) {
     fichier_ = fichier;
     const bool fr = langue != langueAnglais;
     auto refuser = [&](const char* francais, const char* anglais) {
-        BoiteMessage::information(
-            QApplication::activeWindow(),
-            QString::fromUtf8(fr ? francais : anglais).arg(QDir::toNativeSeparators(fichier)));
+        BoiteMessage::information(QApplication::activeWindow(),
+                                  QString::fromUtf8(fr ? francais : anglais)
+                                      .arg(QDir::toNativeSeparators(cheminLisible(fichier))));
     };
     // Only a regular file, looked at before it is opened; a relative name would be looked for
     // wherever the program was started.

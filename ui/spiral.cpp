@@ -21,6 +21,7 @@
 #include "Memo.h"
 #include "NumerosChance.h"
 #include "OptionsChance.h"
+#include "RepertoireProgramme.h"
 #include "ServiceImages.h"
 #include "TexteLecture.h"
 #include "VisionneuseAide.h"
@@ -357,8 +358,9 @@ void TfrmLunespiral::timerDebutTimer() {
 
 void TfrmLunespiral::TSBAideClick() {
     if (!QFileInfo(chaines_.fichierAide).isFile()) {
-        BoiteMessage::information(this, chaines_.texte(Cle::msgAideIntrouvable)
-                                            .arg(QDir::toNativeSeparators(chaines_.fichierAide)));
+        BoiteMessage::information(
+            this, chaines_.texte(Cle::msgAideIntrouvable)
+                      .arg(QDir::toNativeSeparators(cheminLisible(chaines_.fichierAide))));
         return;
     }
     VisionneuseAide::instance().ouvrir(chaines_.fichierAide);
