@@ -47,9 +47,10 @@ void ChoixTirage::relier() {
     for (const Embleme& e : emblemes) {
         const TypeTirage type = e.type;
         connect(fenetre_->findChild<ImageControle*>(QString::fromLatin1(e.image)),
-                &ImageControle::clique, this, [this, type] { emit choisi(type); });
+                &ImageControle::clique, this,
+                [this, type](ImageControle* c) { emit choisi(type, c->cliqueAuClavier()); });
         connect(fenetre_->findChild<Panneau*>(QString::fromLatin1(e.panneau)), &Panneau::clique,
-                this, [this, type] { emit choisi(type); });
+                this, [this, type] { emit choisi(type, false); });
     }
 }
 

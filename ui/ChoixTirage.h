@@ -31,7 +31,8 @@ public:
     bool visible() const;
 
 signals:
-    void choisi(TypeTirage type);
+    // `auClavier`: chosen with Enter or Space on an emblem, rather than with the mouse.
+    void choisi(TypeTirage type, bool auClavier);
 
 private:
     QWidget* fenetre_;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace lunespiral {
 
@@ -115,9 +116,11 @@ void ImageControle::keyPressEvent(QKeyEvent* e) {
         switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space:
+        case Qt::Key_Space: {
+            const QScopedValueRollback auClavier(cliqueAuClavier_, true);
             emit clique(this);
             return;
+        }
         case Qt::Key_Right:
         case Qt::Key_Down:
             allerAuVoisin(true);

@@ -27,6 +27,9 @@ public:
     // is not yet active.
     void prendreFocusClavier();
     bool focusClavier() const { return focusClavier_; }
+    // True while a key (Enter, Space) is clicking the control: its clique() comes from the
+    // keyboard, and what follows should leave the focus where the keyboard can go on.
+    bool cliqueAuClavier() const { return cliqueAuClavier_; }
 
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
@@ -55,6 +58,7 @@ private:
     int tag_ = 0;
     bool appuiEnCours_ = false;
     bool focusClavier_ = false; // the focus mark shows only for the keyboard
+    bool cliqueAuClavier_ = false;
     bool garderProportions_ = false;
 };
 

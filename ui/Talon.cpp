@@ -100,4 +100,32 @@ bool Talon::surLaTable() const {
     return false;
 }
 
+void Talon::prendreFocusClavier() {
+    for (int d = 1; d <= nbArcanes; ++d) {
+        ImageControle* c = plateau_.cartesTalon[d];
+        if (c->isVisibleTo(fenetre_) && c->focusPolicy() != Qt::NoFocus) {
+            c->prendreFocusClavier();
+            return;
+        }
+    }
+}
+
+bool Talon::aLeFocus() const {
+    for (int d = 1; d <= nbArcanes; ++d)
+        if (plateau_.cartesTalon[d]->hasFocus()) return true;
+    return false;
+}
+
+void Talon::rendreFocus(const EtatTirage& etat, int emplacement) {
+    for (int d = 1; d <= nbArcanes; ++d) {
+        ImageControle* c = plateau_.cartesTalon[d];
+        if (emplacement > 0 && etat.carteRetournee(d) && c->focusPolicy() != Qt::NoFocus &&
+            etat.emplacementDeCarte(etat.typeTirage(), d) == emplacement) {
+            c->prendreFocusClavier();
+            return;
+        }
+    }
+    fenetre_->setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace lunespiral

@@ -29,6 +29,14 @@ public:
     // Back to the spread chooser.
     void ranger();
     bool surLaTable() const;
+    // The keyboard focus on the deck's first card face down, with its mark.
+    void prendreFocusClavier();
+    // Whether one of the deck's cards has the keyboard focus (the keyboard is laying the cards).
+    bool aLeFocus() const;
+    // The spread laid from the keyboard is complete: the focus on the laid card at `emplacement`
+    // (the house or horizon on show), whose Enter chooses it; with no such card (the cross's
+    // take no clicks), on the window itself, where the shortcuts work and Tab starts again.
+    void rendreFocus(const EtatTirage& etat, int emplacement);
 
 signals:
     void carteCliquee(int d);

@@ -408,7 +408,7 @@ VueResultat& TfrmLunespiral::vue(TypeTirage type) const {
     throw ErreurEtendue();
 }
 
-void TfrmLunespiral::CommencerTirage(TypeTirage type) {
+void TfrmLunespiral::CommencerTirage(TypeTirage type, bool auClavier) {
     // 1. and 2.
     CalculerPositions();
     choix_->cacher();
@@ -419,6 +419,9 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type) {
 
     // 4. and 6. The deck, face down where the view of the spread wants it.
     talon_->presenter(vue(type), chaines_);
+    // Whoever chose with Enter picks with Enter: the keyboard moves on to the deck, instead of
+    // following the hidden chooser to the bottom bar.
+    if (auClavier) talon_->prendreFocusClavier();
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
     barre_->afficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
@@ -448,8 +451,22 @@ void TfrmLunespiral::terminerTirage() {
     // The cards not picked leave the table; the view shows the result drawn by the reading state
     // as the last card was laid; the cross shows its lucky numbers at once, the others say
     // what to click.
+    const bool auClavier = talon_->aLeFocus();
     talon_->retirerNonPosees(etat_);
     vue(etat_.typeTirage()).terminer();
+    if (auClavier) {
+        switch (etat_.typeTirage()) {
+        case TypeTirage::DixMaisons:
+            talon_->rendreFocus(etat_, etat_.tirageMaisons().maisonCourante);
+            break;
+        case TypeTirage::Bohemiens:
+            talon_->rendreFocus(etat_, etat_.tirageBohemiens().horizonCourant);
+            break;
+        default:
+            talon_->rendreFocus(etat_, 0);
+            break;
+        }
+    }
     sbNumeros_->show();
     sbNumeros_->setChecked(etat_.numerosAffiches());
     afficherNumerosChance();

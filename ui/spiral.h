@@ -93,7 +93,8 @@ private:
     void TSBQuitClick();
 
     // The reading flow.
-    void CommencerTirage(TypeTirage type);
+    // `auClavier`: chosen from the keyboard, which then goes on to the deck.
+    void CommencerTirage(TypeTirage type, bool auClavier = false);
     void AppelCliqueMain(int d);
     void terminerTirage();
     void panelNouveauTirageClick();

@@ -714,16 +714,28 @@ private slots:
         QCOMPARE(etat_.typeTirage(), TypeTirage::Bohemiens);
         QCOMPARE(QAccessible::queryAccessibleInterface(carteTalon(f_, 7))->text(QAccessible::Name),
                  QStringLiteral("Carte face cachée 7 sur 22"));
-        // The deck: the arrows walk it, Space lays the card under the focus.
-        carteTalon(f_, 1)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(carteTalon(f_, 1), Qt::Key_Right);
+        // The deck, where the keyboard goes on: the arrows walk it, Space or Enter lays the card
+        // under the focus, and the focus moves on to the next card face down.
+        auto touche = [](Qt::Key cle) { QTest::keyClick(QApplication::focusWidget(), cle); };
+        QCOMPARE(QApplication::focusWidget(), carteTalon(f_, 1));
+        QVERIFY(carteTalon(f_, 1)->focusClavier());
+        touche(Qt::Key_Right);
         QVERIFY(carteTalon(f_, 2)->hasFocus());
-        QTest::keyClick(carteTalon(f_, 2), Qt::Key_Space);
+        touche(Qt::Key_Space);
         QVERIFY(etat_.carteRetournee(2));
         QCOMPARE(QAccessible::queryAccessibleInterface(carteTalon(f_, 2))->text(QAccessible::Name),
                  carteTalon(f_, 2)->toolTip());
-        for (int d : {3, 4, 5}) QTest::keyClick(carteTalon(f_, d), Qt::Key_Enter);
+        for (int n = 0; n < 3; ++n) touche(Qt::Key_Enter);
         QVERIFY(etat_.bohemiensTermines());
+        // Complete: the focus is on the card of the horizon on show, not on the bottom bar, and
+        // Enter on another card shows that one's horizon.
+        const int courant = etat_.tirageBohemiens().horizonCourant;
+        auto* focus = qobject_cast<ImageControle*>(QApplication::focusWidget());
+        QVERIFY(focus && etat_.carteRetournee(focus->tag()) && focus->focusClavier());
+        QCOMPARE(etat_.emplacementDeCarte(TypeTirage::Bohemiens, focus->tag()), courant);
+        touche(Qt::Key_Right);
+        touche(Qt::Key_Enter);
+        QVERIFY(etat_.tirageBohemiens().horizonCourant != courant);
         QCOMPARE(c<Memo>("panelCentralBohemien")->accessibleName(),
                  etiquetteHorizon(f_, etat_.tirageBohemiens().horizonCourant)->text());
 
