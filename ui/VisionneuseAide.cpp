@@ -125,9 +125,9 @@ void VisionneuseAide::ouvrir(const QString& fichier) {
     navigateur_->setHtml(QString::fromUtf8(html));
     navigateur_->moveCursor(QTextCursor::Start);
     navigateur_->verticalScrollBar()->setValue(0);
-    setWindowTitle(titreProgramme.isEmpty()
-                       ? navigateur_->documentTitle()
-                       : titreProgramme + QStringLiteral(" — ") + navigateur_->documentTitle());
+    // The help's own title ("Lunespiral – Aide"), as every window carries its own.
+    const QString titre = navigateur_->documentTitle().trimmed();
+    setWindowTitle(titre.isEmpty() ? titreProgramme : titre);
     show();
     raise();
     activateWindow();

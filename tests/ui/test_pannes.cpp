@@ -415,6 +415,7 @@ private slots:
         cliquer("TSBAide");
         QCOMPARE(boites_.size(), 1);
         QTRY_VERIFY(VisionneuseAide::instance().isVisible());
+        QCOMPARE(VisionneuseAide::instance().windowTitle(), QStringLiteral("Aide")); // its own
         VisionneuseAide::instance().close();
     }
 
