@@ -26,6 +26,12 @@ Echelle echelleUnique(QSize ecran, double pointsParPouce, QSize design);
 // screen: its controls never go past the screen's edges, nor below half their size.
 Echelle echelleFenetrePrincipale(int largeurEcran, int hauteurEcran, double pointsParPouce);
 
+// The smallest type, in pixels, still read with ease on a screen `largeurEcran` wide: 9 below
+// 1024, 11 from there up. Texts shrink to fit their boxes down to it, no further.
+inline int tailleLisible(int largeurEcran) {
+    return largeurEcran >= 1024 ? 11 : 9;
+}
+
 // Before the application object exists: a QT_FONT_DPI that Qt would turn into a screen of one
 // pixel (100000) or fonts too small to read (1) is brought back within 48..384, a quarter to
 // four times the usual 96.

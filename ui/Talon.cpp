@@ -4,7 +4,19 @@
 #include "Globales.h"
 #include "Langue.h"
 
+#include <QFontMetricsF>
+
 namespace lunespiral {
+
+namespace {
+
+// The name labels' design size, in points; on wide screens the smaller factor keeps the name
+// within the card.
+int pointsEtiquettes() {
+    return std::max(1, arrondi(std::min(echelleX, echelleY) * 8));
+}
+
+} // namespace
 
 Talon::Talon(QWidget* fenetre, Plateau& plateau)
     : QObject(fenetre), fenetre_(fenetre), plateau_(plateau) {
@@ -12,8 +24,6 @@ Talon::Talon(QWidget* fenetre, Plateau& plateau)
 }
 
 void Talon::creerEtiquettes() {
-    // The name labels take a font in points; on wide screens the smaller factor keeps the name
-    // within the card.
     for (int n = 1; n <= nbMaisons; ++n) {
         auto* etiquette = new Panneau(fenetre_);
         etiquette->setObjectName(QStringLiteral("etiquettesNoms%1").arg(n));
@@ -21,10 +31,29 @@ void Talon::creerEtiquettes() {
         etiquette->resize(plateau_.largeurCarte, arrondi(echelleY * 16));
         etiquette->hide();
         QFont f = fenetre_->font();
-        f.setPointSize(std::max(1, arrondi(std::min(echelleX, echelleY) * 8)));
+        f.setPointSize(pointsEtiquettes());
         etiquette->setFont(f);
         plateau_.etiquettesNoms[n] = etiquette;
     }
+}
+
+void Talon::appliquerLangue(int langue) {
+    Panneau* modele = plateau_.etiquettesNoms[1];
+    const int largeur = modele->contentsRect().width() - 2; // a pixel of air each side
+    QFont f = modele->font();
+    const qreal pixelsParPoint = modele->logicalDpiY() / 72.0;
+    auto tiennent = [&](qreal points) {
+        f.setPointSizeF(points);
+        const QFontMetricsF m(f, modele);
+        for (int k = 1; k <= nbArcanes; ++k)
+            if (m.horizontalAdvance(versQString(nomArcane(k, langue))) > largeur) return false;
+        return true;
+    };
+    qreal points = pointsEtiquettes();
+    while (!tiennent(points) && (points - 0.25) * pixelsParPoint >= plateau_.tailleLisible)
+        points -= 0.25;
+    f.setPointSizeF(points);
+    for (int n = 1; n <= nbMaisons; ++n) plateau_.etiquettesNoms[n]->setFont(f);
 }
 
 void Talon::creerCartes() {

@@ -20,6 +20,9 @@ public:
     void creerEtiquettes();
     void creerCartes();
 
+    // The name labels take the largest size, up to the design's, at which every card name of
+    // `langue` fits, so that a laid card's name is never cut.
+    void appliquerLangue(int langue);
     // A new spread: every card face down at its place in `vue`.
     void presenter(const VueResultat& vue, const Chaines& chaines);
     // Deck card d turned over as card `carte` at slot n; a laid cross card takes no more clicks.

@@ -24,7 +24,8 @@ struct Plateau {
     int hauteurCarte = 0;
     int ecartCarte = 0;
     int margeCarte = 0;
-    int hauteurBarre = 0; // the bottom bar's
+    int hauteurBarre = 0;  // the bottom bar's
+    int tailleLisible = 9; // the smallest type in pixels on this screen
 };
 
 // The name of the picture of card `carte`, as the picture holders carry it.

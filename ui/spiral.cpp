@@ -164,8 +164,8 @@ void TfrmLunespiral::FormCreate() {
     mettreAEchelle(this, echelle_);
     barre_->preparer();
     // Texts shrink to fit their boxes, down to what can still be read on this screen.
-    const int tailleLisible = taille.width() >= 1024 ? 11 : 9;
-    for (Memo* m : findChildren<Memo*>()) m->setTailleMinimale(tailleLisible);
+    plateau_.tailleLisible = tailleLisible(taille.width());
+    for (Memo* m : findChildren<Memo*>()) m->setTailleMinimale(plateau_.tailleLisible);
     // The help glyph is drawn when the window is first shown (timerDebutTimer), not here:
     // creation comes before the splash's first paint.
     hauteurPhraseGlobale_ = panelPhraseGlobale_->height();
@@ -322,6 +322,7 @@ void TfrmLunespiral::AppliquerLegendes() {
     if (chaines_.langue == langueAucune) return;
     barre_->appliquerLegendes(chaines_);
     choix_->appliquerLegendes(chaines_);
+    talon_->appliquerLangue(langueDesNoms());
     for (VueResultat* v : vues()) v->appliquerLegendes();
 }
 

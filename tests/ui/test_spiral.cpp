@@ -472,6 +472,30 @@ private slots:
         if (ecran() != "800x600") QCOMPARE(defilent, 0);
     }
 
+    // Every caption on the table fits its box, in both languages: every card name in the name
+    // labels, and every label, title and button of each complete spread.
+    void chaqueLegendeTientDansSaBoite() {
+        QStringList debordent;
+        auto tient = [&](const QLabel* l, const QString& texte) {
+            if (l->fontMetrics().horizontalAdvance(texte) > l->contentsRect().width())
+                debordent << QStringLiteral("%1 \"%2\"").arg(l->objectName(), texte);
+        };
+        for (int l : {langueFrancais, langueAnglais}) {
+            choisirLangue(l);
+            for (int k = 1; k <= 22; ++k) tient(etiquetteNom(f_, 1), versQString(nomArcane(k, l)));
+            for (const char* embleme :
+                 {"imageTirageEnCroix", "imageTirageDixMaisons", "imageTirageBohemiens"}) {
+                lireEnEntier(embleme);
+                QTest::mouseClick(boutonNumeros(f_), Qt::LeftButton);
+                for (const QLabel* e : f_->findChildren<QLabel*>())
+                    if (e->isVisible() && !e->wordWrap() && !e->text().isEmpty())
+                        tient(e, e->text());
+            }
+        }
+        choisirLangue(langueFrancais);
+        QVERIFY2(debordent.isEmpty(), qPrintable(ecran() + ": " + debordent.join(", ")));
+    }
+
     void abandonEtReprise() {
         lireEnEntier("imageTirageEnCroix");
         // No: the reading stays as it is.
