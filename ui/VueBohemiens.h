@@ -19,6 +19,7 @@ public:
     void cartePosee(int n, QPoint position) override;
     void terminer() override;
     void choisir(int n) override;
+    int emplacementAffiche() const override { return etat_.tirageBohemiens().horizonCourant; }
     void effacer() override;
     void appliquerLegendes() override;
 

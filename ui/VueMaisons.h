@@ -21,6 +21,7 @@ public:
     void cartePosee(int n, QPoint position) override;
     void terminer() override;
     void choisir(int h) override;
+    int emplacementAffiche() const override { return etat_.tirageMaisons().maisonCourante; }
     void effacer() override;
 
 private:

@@ -54,6 +54,8 @@ public:
     virtual void terminer() = 0;
     // A house or horizon chosen once complete.
     virtual void choisir(int n);
+    // The house or horizon on show, 0 where the view shows them all.
+    virtual int emplacementAffiche() const { return 0; }
     // Back to the spread chooser.
     virtual void effacer() = 0;
     // The captions that follow the language.

@@ -455,19 +455,7 @@ void TfrmLunespiral::terminerTirage() {
     const bool auClavier = talon_->aLeFocus();
     talon_->retirerNonPosees(etat_);
     vue(etat_.typeTirage()).terminer();
-    if (auClavier) {
-        switch (etat_.typeTirage()) {
-        case TypeTirage::DixMaisons:
-            talon_->rendreFocus(etat_, etat_.tirageMaisons().maisonCourante);
-            break;
-        case TypeTirage::Bohemiens:
-            talon_->rendreFocus(etat_, etat_.tirageBohemiens().horizonCourant);
-            break;
-        default:
-            talon_->rendreFocus(etat_, 0);
-            break;
-        }
-    }
+    if (auClavier) talon_->rendreFocus(etat_, vue(etat_.typeTirage()).emplacementAffiche());
     sbNumeros_->show();
     sbNumeros_->setChecked(etat_.numerosAffiches());
     afficherNumerosChance();
