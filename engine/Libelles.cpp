@@ -39,6 +39,12 @@ const std::string& nomMaison(int maison, int langue) {
     return noms.nom(maison, langue);
 }
 
+std::string libelleMaison(int maison, int langue) {
+    const std::string& nom = nomMaison(maison, langue); // checks both numbers first
+    return std::string(langue == langueFrancais ? "Maison " : "House ") + std::to_string(maison) +
+           " <--> " + nom;
+}
+
 const std::string& nomHorizon(int horizon, int langue) {
     static const Paire<nbHorizons> noms(
         {"D'ici 1 mois", "D'ici 3 mois", "Dans 6 mois", "Dans 1 an..."},

@@ -36,13 +36,14 @@ std::optional<QString> dossierDeConfiguration() {
     return QDir::cleanPath(nom);
 }
 
+} // namespace
+
 std::string guillemets(const QString& nom) {
     return "« " + nom.toStdString() + " »";
 }
 
-} // namespace
-
-MagasinReglages::MagasinReglages(const QString& cleRegistre) : cleRegistre_(cleRegistre) {
+MagasinReglages::MagasinReglages(const QString& cleRegistre)
+    : cleRegistre_(cleRegistre.isEmpty() ? cleRegistreParDefaut : cleRegistre) {
     if (const auto dossier = dossierDeConfiguration()) {
         fichier_ = *dossier + QStringLiteral("/Ludicorium/LUNESPIRAL 2000.ini");
         ouvrir();

@@ -21,9 +21,13 @@ inline const QString cleRegistreParDefaut =
 // key path. Writes replace the file atomically. Without a proper file (no configuration
 // directory, or something else than a regular file in the file's place) the options live for
 // the run only: nothing is read or written, and avertissement() says so.
+// A setting's name as the store's messages quote it: « nom ».
+std::string guillemets(const QString& nom);
+
 class MagasinReglages {
 public:
     // The user's own store: $XDG_CONFIG_HOME/Ludicorium/LUNESPIRAL 2000.ini, or ~/.config/...
+    // An empty key path stands for the default one.
     explicit MagasinReglages(const QString& cleRegistre);
     // A store in a given INI file (tests, tools).
     MagasinReglages(const QString& fichier, const QString& cleRegistre);
@@ -37,9 +41,6 @@ public:
     // Writes what is pending; throws ErreurReglages naming `valeur` when the store cannot be
     // written.
     void enregistrer(const QString& valeur);
-
-    // Empty when there is no configuration directory.
-    QString fichier() const { return fichier_; }
 
     // What the user must hear of the file once, at start-up: it was damaged (it held a value Qt
     // would decode as a serialized variant, or was implausibly large) and was moved aside to

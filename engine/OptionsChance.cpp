@@ -28,10 +28,6 @@ QString nomDe(const Reglage& r) {
     return QString::fromLatin1(r.nom);
 }
 
-std::string guillemets(const QString& nom) {
-    return "« " + nom.toStdString() + " »";
-}
-
 QByteArray octets(const Reglage& r, const OptionsChance& o) {
     // Little-endian whatever the machine, as the store has always held them.
     const auto v = static_cast<std::uint32_t>(r.lire(o));

@@ -53,8 +53,7 @@ void maisons(PlanLecture& plan, const EtatTirage& etat, int langue) {
     const int posees = complet ? nbMaisons : etat.nbCartesPosees();
     SectionLue textes;
     for (int h = 1; h <= posees; ++h) {
-        const std::string maison = std::string(enFrancais(langue) ? "Maison " : "House ") +
-                                   std::to_string(h) + " <--> " + utf8(nomMaison(h, langue));
+        const std::string maison = utf8(libelleMaison(h, langue));
         plan.places.push_back({maison, {}, t.cartes[h]});
         if (complet)
             textes.passages.push_back({maison, t.cartes[h], utf8(etat.textesMaisons()[h])});

@@ -5,7 +5,6 @@
 
 #include "ChargeurAide.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextDocument>
 

@@ -23,6 +23,9 @@ constexpr Table francais{{
     {Cle::msgAuRevoir, "A bientôt !!!"},
     {Cle::nomFichierAide, "lunespfr.hlp"},
     {Cle::msgAideIntrouvable, "Le fichier d'aide « %1 » est introuvable."},
+    {Cle::msgAideTropVolumineuse, "Le fichier d'aide « %1 » est trop volumineux pour être affiché."},
+    {Cle::msgAideIllisible, "Le fichier d'aide « %1 » ne peut pas être lu."},
+    {Cle::msgAideTropComplexe, "La mise en page du fichier d'aide « %1 » est trop complexe pour être affichée."},
     {Cle::motArcane, "Arcane"},
     {Cle::motPsyche, "Psyché Globale"},
     {Cle::msgAbandon, "Etes-vous sûr de vouloir abandonner le tirage en cours ???"},
@@ -30,7 +33,6 @@ constexpr Table francais{{
     {Cle::msgTirez10, "Tirez 10 cartes..."},
     {Cle::msgCliquezMaison, "Cliquez sur la maison (carte) de votre choix..."},
     {Cle::msgCliquezCarte, "Cliquez sur la carte de votre choix"},
-    {Cle::motMaison, "Maison "},
     {Cle::titreNumerosChance, "Numéros de la chance"},
     {Cle::bulleOptionsNumeros, "Options de choix des numéros de la chance"},
     {Cle::tirageEnCroix, "Tirage en croix"},
@@ -64,6 +66,9 @@ constexpr Table anglais{{
     {Cle::msgAuRevoir, "See you !!!"},
     {Cle::nomFichierAide, "lunespus.hlp"},
     {Cle::msgAideIntrouvable, "The help file \"%1\" cannot be found."},
+    {Cle::msgAideTropVolumineuse, "The help file \"%1\" is too large to be shown."},
+    {Cle::msgAideIllisible, "The help file \"%1\" cannot be read."},
+    {Cle::msgAideTropComplexe, "The layout of the help file \"%1\" is too complex to be shown."},
     {Cle::motArcane, "Card"},
     {Cle::motPsyche, "Psychical Energy"},
     {Cle::msgAbandon, "Are you sure you want to give up this draw ???"},
@@ -71,7 +76,6 @@ constexpr Table anglais{{
     {Cle::msgTirez10, "Draw 10 cards..."},
     {Cle::msgCliquezMaison, "Click among the house (card) of your choice..."},
     {Cle::msgCliquezCarte, "Choose one card of the bohemian draw..."},
-    {Cle::motMaison, "House "},
     {Cle::titreNumerosChance, "Lucky numbers"},
     {Cle::bulleOptionsNumeros, "Options for the choice of the lucky numbers"},
     {Cle::tirageEnCroix, "Draw in a cross"},
@@ -136,8 +140,7 @@ Chaines chainesDe(int langue) {
     c.titreNumerosChance = c.texte(Cle::titreNumerosChance);
     for (int h = 1; h <= nbMaisons; ++h) {
         c.nomsMaisons[h] = versQString(nomMaison(h, langue));
-        c.libellesMaisons[h] = c.texte(Cle::motMaison) + QString::number(h) +
-                               QStringLiteral(" <--> ") + c.nomsMaisons[h];
+        c.libellesMaisons[h] = versQString(libelleMaison(h, langue));
     }
     return c;
 }

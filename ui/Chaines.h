@@ -14,7 +14,10 @@ enum class Cle {
     msgQuitter,
     msgAuRevoir,
     nomFichierAide,
-    msgAideIntrouvable, // %1: the help file
+    msgAideIntrouvable,     // %1: the help file
+    msgAideTropVolumineuse, // %1: the help file
+    msgAideIllisible,       // %1: the help file
+    msgAideTropComplexe,    // %1: the help file
     motArcane,
     motPsyche,
     msgAbandon,
@@ -22,7 +25,6 @@ enum class Cle {
     msgTirez10,
     msgCliquezMaison,
     msgCliquezCarte,
-    motMaison,
     titreNumerosChance,
     bulleOptionsNumeros,
     tirageEnCroix,

@@ -1,7 +1,6 @@
 #include "GarderLecture.h"
 
 #include "BoiteMessage.h"
-#include "Globales.h"
 #include "Langue.h"
 
 #include <QBuffer>

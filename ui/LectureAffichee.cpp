@@ -35,7 +35,7 @@ QString dateLue(const QDateTime& quand, int l) {
 std::optional<LectureImprimee> lectureAffichee(const EtatTirage& etat, int langue, bool surLEcran,
                                                const QDateTime& quand) {
     if (!etat.tirageTermine() || !surLEcran) return std::nullopt;
-    const int l = langue == langueAnglais ? langueAnglais : langueFrancais;
+    const int l = langueParlee(langue);
     const PlanLecture plan = planDeLaLecture(etat, l);
 
     LectureImprimee lecture;

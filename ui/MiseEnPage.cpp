@@ -21,19 +21,11 @@ QFont police(Famille famille, qreal points, bool gras, bool italique) {
 
 Contexte::Contexte(QPaintDevice* d) : device(d), pxmm(d->logicalDpiY() / 25.4) {}
 
-Contexte::~Contexte() = default;
-
 QSvgRenderer* Contexte::svg(const QString& nom) {
-    auto trouve = rendus_.find(nom);
-    if (trouve == rendus_.end()) {
-        auto r = std::make_shared<QSvgRenderer>(ServiceImages::chemin(nom));
-        if (!r->isValid() || r->viewBoxF().isEmpty()) r.reset();
-        trouve = rendus_.insert(nom, r);
-    }
-    return trouve->get();
+    return ServiceImages::instance().rendu(nom);
 }
 
-void Contexte::image(QPainter& p, const QString& nom, QRectF r, bool proportions) {
+void Contexte::image(QPainter& p, const QString& nom, QRectF r, bool proportions) const {
     QSvgRenderer* s = svg(nom);
     if (!s) {
         p.save();
@@ -73,8 +65,8 @@ void Contexte::etiquette(QPainter& p, const QFont& f, const QString& texte, QPoi
                t);
 }
 
-void Contexte::carte(QPainter& p, int numero, const QRectF& r) {
-    image(p, QStringLiteral("Image%1").arg(numero), r);
+void Contexte::carte(QPainter& p, int numero, const QRectF& r) const {
+    image(p, imageFace(numero), r);
     // A hairline keeps the card's pale edge from melting into the paper.
     p.setPen(QPen(rvb(0xA8A49A), mm(0.15)));
     p.setBrush(Qt::NoBrush);

@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -48,21 +47,20 @@ QFont police(Famille famille, qreal points, bool gras = false, bool italique = f
 class Contexte {
 public:
     explicit Contexte(QPaintDevice* d);
-    ~Contexte();
 
     qreal mm(qreal v) const { return v * pxmm; }
 
     // The SVG source itself, drawn as vectors: sharp at any printer's resolution. Null when the
     // picture cannot be read.
-    QSvgRenderer* svg(const QString& nom);
+    static QSvgRenderer* svg(const QString& nom);
 
     // The picture in `r`, stretched as the window shows it or, with `proportions`, at its own
     // proportions centred in `r`. A missing one leaves a crossed frame, as on screen.
-    void image(QPainter& p, const QString& nom, QRectF r, bool proportions = false);
+    void image(QPainter& p, const QString& nom, QRectF r, bool proportions = false) const;
 
     // Card `numero`'s face in `r`, with a hairline that keeps its pale edge from melting into
     // the paper.
-    void carte(QPainter& p, int numero, const QRectF& r);
+    void carte(QPainter& p, int numero, const QRectF& r) const;
     // Card labels share one size: the largest at which the longest of `textes` fits `largeur`,
     // larger under larger cards.
     QFont policeEtiquettes(const QStringList& textes, qreal largeur, qreal largeurCarte) const;
@@ -72,9 +70,6 @@ public:
 
     QPaintDevice* device;
     qreal pxmm;
-
-private:
-    QHash<QString, std::shared_ptr<QSvgRenderer>> rendus_;
 };
 
 // A paragraph laid out once for a width; drawn as text, so the page can be searched.

@@ -2,7 +2,6 @@
 
 #include "Arcanes.h"
 #include "Globales.h"
-#include "VueResultat.h"
 
 namespace lunespiral {
 

@@ -1,6 +1,7 @@
 #include "PageLecture.h"
 
 #include "MiseEnPage.h"
+#include "ServiceImages.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -101,8 +102,9 @@ public:
         // The card's name beside the heading, or under it when both would not fit.
         const bool carteDessous =
             !carte.isEmpty() && decalage + largeurTitre + c_.mm(3) + largeurCarte > interieur;
-        qreal ligneTitre = titre.isEmpty() ? 0 : std::max({mt.height(), hauteurIcone, mc.height()});
-        if (carteDessous) ligneTitre += mc.height();
+        const qreal ligne =
+            titre.isEmpty() ? 0 : std::max({mt.height(), hauteurIcone, mc.height()});
+        const qreal ligneTitre = carteDessous ? ligne + mc.height() : ligne;
         auto corps = std::make_shared<Paragraphe>(texte, police(Famille::Serif, points), c_,
                                                   interieur, alignement, 1.04);
         const qreal ecart = titre.isEmpty() ? 0 : c_.mm(1.0);
@@ -117,7 +119,6 @@ public:
             p.setBrush(Qt::NoBrush);
             const QPointF i = o + QPointF(marge, marge);
             if (!titre.isEmpty()) {
-                const qreal ligne = std::max({mt.height(), hauteurIcone, mc.height()});
                 if (!icone.isEmpty())
                     c_.image(p, icone,
                              QRectF(i.x(), i.y() + (ligne - hauteurIcone) / 2, largeurIcone,
@@ -383,8 +384,7 @@ public:
             const std::size_t moitie = (n + 1) / 2;
             auto boite = [&](std::size_t i, qreal hauteur) {
                 const auto& p = sec->passages[i];
-                return encadre(colonne, p.titre, p.carte,
-                               QStringLiteral("imageMaison%1").arg(i + 1), p.texte, maison, 9.6,
+                return encadre(colonne, p.titre, p.carte, imageMaison(i + 1), p.texte, maison, 9.6,
                                Qt::AlignLeft, hauteur);
             };
             for (std::size_t i = 0; i < moitie; ++i) {
@@ -453,39 +453,30 @@ int dessinerLecture(QPainter& peintre, QPagedPaintDevice& page, const LectureImp
 
     // One page where the reading fits on one, its cards as large as leaves room for it;
     // otherwise the cards at their largest and the texts over the pages that follow.
-    std::vector<Bloc> blocs;
     // The cross leaves less room to its columns of text as it grows: it grows less.
-    const std::vector<qreal> echelles = lecture.disposition == Disposition::Croix
+    const bool croix = lecture.disposition == Disposition::Croix;
+    const std::vector<qreal> echelles = croix
                                             ? std::vector<qreal>{1.05, 0.95, 0.85, 0.75}
                                             : std::vector<qreal>{1.3, 1.2, 1.1, 1.0, 0.9, 0.8, 0.7};
-    for (qreal echelle : echelles) {
+    auto composer = [&](qreal echelle) {
         switch (lecture.disposition) {
         case Disposition::Croix:
-            blocs = mise.croixEnTrois(echelle);
-            break;
+            return mise.croixEnTrois(echelle);
         case Disposition::Maisons:
-            blocs = mise.maisons(echelle);
-            break;
+            return mise.maisons(echelle);
         case Disposition::Bohemiens:
-            blocs = mise.bohemiens(echelle);
             break;
         }
+        return mise.bohemiens(echelle);
+    };
+    std::vector<Bloc> blocs, auPlusGrand;
+    for (qreal echelle : echelles) {
+        blocs = composer(echelle);
         if (!blocs.empty() && hauteurTotale(blocs) <= corps.height()) break;
+        if (auPlusGrand.empty()) auPlusGrand = std::move(blocs);
         blocs.clear();
     }
-    if (blocs.empty()) {
-        switch (lecture.disposition) {
-        case Disposition::Croix:
-            blocs = mise.croixEnLong();
-            break;
-        case Disposition::Maisons:
-            blocs = mise.maisons(echelles.front());
-            break;
-        case Disposition::Bohemiens:
-            blocs = mise.bohemiens(echelles.front());
-            break;
-        }
-    }
+    if (blocs.empty()) blocs = croix ? mise.croixEnLong() : std::move(auPlusGrand);
     const Pages pages = paginer(blocs, corps.height());
 
     imprimer(peintre, page, pages, corps, papier, c);

@@ -35,14 +35,22 @@ ServiceImages::~ServiceImages() = default;
 
 QStringList ServiceImages::noms() {
     QStringList liste;
-    for (int k = 1; k <= 22; ++k) liste << QStringLiteral("Image%1").arg(k);
+    for (int k = 1; k <= 22; ++k) liste << imageFace(k);
     liste << QStringLiteral("picFond");
-    for (int h = 1; h <= 10; ++h) liste << QStringLiteral("imageMaison%1").arg(h);
+    for (int h = 1; h <= 10; ++h) liste << imageMaison(h);
     liste << QStringLiteral("imageProjets") << QStringLiteral("imageTirageEnCroix")
           << QStringLiteral("imageTirageDixMaisons") << QStringLiteral("imageTirageBohemiens")
           << QStringLiteral("aide") << QStringLiteral("aideGrise") << QStringLiteral("iconeSplash")
           << QStringLiteral("imageSplash") << QStringLiteral("lunespiral");
     return liste;
+}
+
+QString imageFace(int carte) {
+    return QStringLiteral("Image%1").arg(carte);
+}
+
+QString imageMaison(int maison) {
+    return QStringLiteral("imageMaison%1").arg(maison);
 }
 
 QString ServiceImages::chemin(const QString& nom) {

@@ -13,6 +13,10 @@ class QSvgRenderer;
 
 namespace lunespiral {
 
+// The names of the pictures of card `carte` (1..22) and of house `maison` (1..10).
+QString imageFace(int carte);
+QString imageMaison(int maison);
+
 // The program's pictures: SVG sources compiled in under ":/art/<nom>.svg", rendered once per
 // (picture, size × device pixel ratio) and kept. Callers ask for their pixmaps when they size
 // their controls, never from a paint event.
@@ -54,13 +58,16 @@ public:
 
     static QString chemin(const QString& nom);
 
+    // The picture's parsed document, kept for the run; null when it does not exist or cannot
+    // be read. A printed page draws from it as vectors.
+    QSvgRenderer* rendu(const QString& nom);
+
     // Forgets every rendered pixmap and parsed document, for a change of screen.
     void viderCache();
 
 private:
     ServiceImages();
 
-    QSvgRenderer* rendu(const QString& nom);
     void preparerSuivante();
 
     struct Demande {

@@ -25,11 +25,8 @@ Talon::Talon(QWidget* fenetre, Plateau& plateau)
 
 void Talon::creerEtiquettes() {
     for (int n = 1; n <= nbMaisons; ++n) {
-        auto* etiquette = new Panneau(fenetre_);
-        etiquette->setObjectName(QStringLiteral("etiquettesNoms%1").arg(n));
-        etiquette->setCouleur(fenetre_->palette().color(QPalette::Button));
-        etiquette->resize(plateau_.largeurCarte, arrondi(echelleY * 16));
-        etiquette->hide();
+        Panneau* etiquette = nouvelleEtiquette(fenetre_, QStringLiteral("etiquettesNoms%1").arg(n),
+                                               plateau_.largeurCarte);
         QFont f = fenetre_->font();
         f.setPointSize(pointsEtiquettes());
         etiquette->setFont(f);
@@ -38,6 +35,8 @@ void Talon::creerEtiquettes() {
 }
 
 void Talon::appliquerLangue(int langue) {
+    if (langue == langueAjustee_) return; // the language is the run's, the labels' size too
+    langueAjustee_ = langue;
     Panneau* modele = plateau_.etiquettesNoms[1];
     const int largeur = modele->contentsRect().width() - 2; // a pixel of air each side
     QFont f = modele->font();
@@ -81,8 +80,8 @@ void Talon::presenter(const VueResultat& vue, const Chaines& chaines) {
     }
 }
 
-void Talon::poser(int d, int n, int carte, QPoint position, bool definitive,
-                  const Chaines& chaines) {
+void Talon::poser(int d, int n, int carte, QPoint position, bool definitive, const Chaines& chaines,
+                  const QString& prefixeBulle) {
     ImageControle* c = plateau_.cartesTalon[d];
     c->hide();
     c->move(position);
@@ -92,9 +91,8 @@ void Talon::poser(int d, int n, int carte, QPoint position, bool definitive,
         c->setCursor(Qt::ArrowCursor);
         c->setFocusPolicy(Qt::NoFocus);
     }
-    const QString nom = versQString(
-        nomArcane(carte, chaines.langue == langueAnglais ? langueAnglais : langueFrancais));
-    c->setToolTip(chaines.motArcane + QStringLiteral(" ") + QString::number(carte) +
+    const QString nom = versQString(nomArcane(carte, langueParlee(chaines.langue)));
+    c->setToolTip(prefixeBulle + chaines.motArcane + QStringLiteral(" ") + QString::number(carte) +
                   QStringLiteral(" - ") + nom);
     c->setAccessibleName(c->toolTip());
     Panneau* etiquette = plateau_.etiquettesNoms[n];
@@ -117,10 +115,7 @@ void Talon::ranger() {
         c->setAccessibleName(QString());
         c->setFocusPolicy(Qt::NoFocus);
     }
-    for (int k = 1; k <= nbMaisons; ++k) {
-        plateau_.etiquettesNoms[k]->hide();
-        plateau_.etiquettesNoms[k]->setCouleur(QColor(192, 192, 192));
-    }
+    rangerEtiquettes(plateau_.etiquettesNoms);
 }
 
 bool Talon::surLaTable() const {

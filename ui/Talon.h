@@ -26,7 +26,9 @@ public:
     // A new spread: every card face down at its place in `vue`.
     void presenter(const VueResultat& vue, const Chaines& chaines);
     // Deck card d turned over as card `carte` at slot n; a laid cross card takes no more clicks.
-    void poser(int d, int n, int carte, QPoint position, bool definitive, const Chaines& chaines);
+    // `prefixeBulle` opens its hint ("Psyché Globale - " for the cross's synthesis card).
+    void poser(int d, int n, int carte, QPoint position, bool definitive, const Chaines& chaines,
+               const QString& prefixeBulle = {});
     // The spread is complete: the cards not picked leave the table.
     void retirerNonPosees(const EtatTirage& etat);
     // Back to the spread chooser.
@@ -47,6 +49,7 @@ signals:
 private:
     QWidget* fenetre_;
     Plateau& plateau_;
+    int langueAjustee_ = 0; // the language the name labels were last sized for
 };
 
 } // namespace lunespiral

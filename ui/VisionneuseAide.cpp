@@ -1,6 +1,7 @@
 #include "VisionneuseAide.h"
 
 #include "BoiteMessage.h"
+#include "Chaines.h"
 #include "ChargeurAide.h"
 #include "Fichiers.h"
 #include "Globales.h"
@@ -82,40 +83,30 @@ VisionneuseAide::VisionneuseAide() : QWidget(nullptr, Qt::Window) {
     resize(std::min(760, taille.width() * 9 / 10), std::min(680, taille.height() * 9 / 10));
 }
 
-void VisionneuseAide::ouvrir(const QString& fichier) {
+void VisionneuseAide::ouvrir(const QString& fichier, QWidget* parent) {
     fichier_ = fichier;
-    const bool fr = langue != langueAnglais;
-    auto refuser = [&](const char* francais, const char* anglais) {
-        BoiteMessage::information(QApplication::activeWindow(),
-                                  QString::fromUtf8(fr ? francais : anglais)
+    auto refuser = [&](Cle message) {
+        BoiteMessage::information(parent ? parent : QApplication::activeWindow(),
+                                  chainesDe(langueParlee(langue))
+                                      .texte(message)
                                       .arg(QDir::toNativeSeparators(cheminLisible(fichier))));
     };
     // Only a regular file, looked at before it is opened; a relative name would be looked for
-    // wherever the program was started.
+    // wherever the program was started. The read stops past the size allowed.
     const std::string chemin = QFile::encodeName(fichier).toStdString();
-    const NatureFichier nature = natureFichier(chemin);
-    if (!QFileInfo(fichier).isAbsolute() || !nature.ordinaire)
-        return refuser("Le fichier d'aide « %1 » est introuvable.",
-                       "The help file \"%1\" cannot be found.");
-    if (nature.taille > static_cast<std::uint64_t>(tailleMaxAide))
-        return refuser("Le fichier d'aide « %1 » est trop volumineux pour être affiché.",
-                       "The help file \"%1\" is too large to be shown.");
+    if (!QFileInfo(fichier).isAbsolute() || !natureFichier(chemin).ordinaire)
+        return refuser(Cle::msgAideIntrouvable);
     bool erreur = false;
     const auto contenu = lireFichierOrdinaire(chemin, tailleMaxAide + 1, &erreur);
-    if (!contenu || erreur)
-        return refuser("Le fichier d'aide « %1 » ne peut pas être lu.",
-                       "The help file \"%1\" cannot be read.");
+    if (!contenu || erreur) return refuser(Cle::msgAideIllisible);
     // The help files are HTML whatever their extension.
     const QByteArray html(reinterpret_cast<const char*>(contenu->data()),
                           static_cast<qsizetype>(contenu->size()));
     switch (examinerAide(html)) {
     case DefautAide::TropGrand:
-        return refuser("Le fichier d'aide « %1 » est trop volumineux pour être affiché.",
-                       "The help file \"%1\" is too large to be shown.");
+        return refuser(Cle::msgAideTropVolumineuse);
     case DefautAide::TropComplexe:
-        return refuser(
-            "La mise en page du fichier d'aide « %1 » est trop complexe pour être affichée.",
-            "The layout of the help file \"%1\" is too complex to be shown.");
+        return refuser(Cle::msgAideTropComplexe);
     case DefautAide::Aucun:
         break;
     }

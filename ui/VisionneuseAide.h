@@ -16,8 +16,8 @@ public:
 
     // Opens the file on its first page (its contents) and brings the viewer to the front. A
     // file that is not a regular one, or cannot be read, or is too large or too deeply nested
-    // for Qt to lay out, is refused with a message.
-    void ouvrir(const QString& fichier);
+    // for Qt to lay out, is refused with a message over `parent` (by default the active window).
+    void ouvrir(const QString& fichier, QWidget* parent = nullptr);
     QString fichier() const { return fichier_; }
     QTextBrowser* navigateur() const { return navigateur_; }
 

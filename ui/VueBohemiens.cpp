@@ -28,10 +28,9 @@ void VueBohemiens::construire() {
 }
 
 void VueBohemiens::preparer() {
-    const int hauteurEtiquette = arrondi(echelleY * 16);
     for (int n = 1; n <= nbHorizons; ++n)
-        etiquettes_[n] =
-            nouvelleEtiquette(QStringLiteral("etiquettesHorizons%1").arg(n), hauteurEtiquette);
+        etiquettes_[n] = nouvelleEtiquette(fenetre_, QStringLiteral("etiquettesHorizons%1").arg(n),
+                                           plateau_.largeurCarte);
     focusVers("panelCentralBohemien", "panelInfo");
 }
 
@@ -69,10 +68,7 @@ void VueBohemiens::afficherHorizon(int n) {
 }
 
 void VueBohemiens::effacer() {
-    for (int n = 1; n <= nbHorizons; ++n) {
-        etiquettes_[n]->hide();
-        colorer(etiquettes_[n], false);
-    }
+    rangerEtiquettes(etiquettes_);
     controle<Memo>("panelCentralBohemien")->hide();
 }
 

@@ -132,25 +132,6 @@ void VueCroix::terminer() {
     controle<Panneau>("SuperPanelPresent")->show();
     controle<Memo>("superMemoFutur")->show();
     controle<Panneau>("SuperPanelFutur")->show();
-    afficherPorteur();
-}
-
-void VueCroix::afficherPorteur() {
-    // The synthesis card rides to the centre on a deck card that was not picked, drawn by the
-    // reading state as the last card was laid.
-    const int carte = etat_.tirageCroix().cartes[5];
-    ImageControle* c = plateau_.cartesTalon[etat_.porteurSynthese()];
-    c->setImage(imageFace(carte));
-    c->move(positions_[5]);
-    c->setCursor(Qt::ArrowCursor);
-    c->show();
-    const QString nom = versQString(
-        nomArcane(carte, chaines_.langue == langueAnglais ? langueAnglais : langueFrancais));
-    c->setToolTip(chaines_.motPsyche + QStringLiteral(" - ") + chaines_.motArcane +
-                  QStringLiteral(" ") + QString::number(carte) + QStringLiteral(" - ") + nom);
-    c->setAccessibleName(c->toolTip());
-    c->setFocusPolicy(Qt::NoFocus);
-    placerEtiquetteNom(5, nom, positions_[5]);
 }
 
 void VueCroix::effacer() {

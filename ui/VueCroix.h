@@ -24,11 +24,10 @@ public:
     // A cross was chosen: its texts go into their boxes, still hidden, once the choice has been
     // painted: laying them out at once would take half the time of the choice. A completion
     // that comes sooner (only a program picks five cards so fast) lays them itself.
-    void choisie();
+    void choisie() override;
 
 private:
     void poserTextes();
-    void afficherPorteur();
 
     Tab<QPoint, 5> positions_{};
     bool textesEnAttente_ = false;

@@ -33,10 +33,9 @@ void VueMaisons::construire() {
 }
 
 void VueMaisons::preparer() {
-    const int hauteurEtiquette = arrondi(echelleY * 16);
     for (int h = 1; h <= nbMaisons; ++h)
-        etiquettes_[h] =
-            nouvelleEtiquette(QStringLiteral("etiquettesMaisons%1").arg(h), hauteurEtiquette);
+        etiquettes_[h] = nouvelleEtiquette(fenetre_, QStringLiteral("etiquettesMaisons%1").arg(h),
+                                           plateau_.largeurCarte);
     focusVers("panelPhraseMaison", "panelCentralMaison");
 }
 
@@ -44,8 +43,7 @@ void VueMaisons::preparerImages(ServiceImages& images, qreal ratio) const {
     // The house view keeps each emblem's proportions, as ImageControle draws it.
     const QSize maison = controle<ImageControle>("imageMaisonCourante")->size();
     for (int h = 1; h <= nbMaisons; ++h)
-        images.preparer(QStringLiteral("imageMaison%1").arg(h), maison, 0, ratio,
-                        Qt::KeepAspectRatio);
+        images.preparer(imageMaison(h), maison, 0, ratio, Qt::KeepAspectRatio);
 }
 
 void VueMaisons::calculerPositions() {
@@ -90,8 +88,7 @@ void VueMaisons::choisir(int h) {
 void VueMaisons::afficherMaison(int h) {
     const QString texte = versQString(etat_.textesMaisons()[h]);
     auto* centre = controle<Panneau>("panelCentralMaison");
-    controle<ImageControle>("imageMaisonCourante")
-        ->setImage(QStringLiteral("imageMaison%1").arg(h));
+    controle<ImageControle>("imageMaisonCourante")->setImage(imageMaison(h));
     controle<Memo>("panelPhraseMaison")->setTexte(texte);
     controle<Panneau>("panelNomMaison")->setText(chaines_.libellesMaisons[h]);
     centre->setAccessibleName(chaines_.libellesMaisons[h]);
@@ -104,10 +101,7 @@ void VueMaisons::afficherMaison(int h) {
 }
 
 void VueMaisons::effacer() {
-    for (int h = 1; h <= nbMaisons; ++h) {
-        etiquettes_[h]->hide();
-        colorer(etiquettes_[h], false);
-    }
+    rangerEtiquettes(etiquettes_);
     controle<Panneau>("panelCentralMaison")->hide();
 }
 

@@ -5,10 +5,6 @@
 
 namespace lunespiral {
 
-QString imageFace(int carte) {
-    return QStringLiteral("Image%1").arg(carte);
-}
-
 VueResultat::VueResultat(QWidget* fenetre, const EtatTirage& etat, const Plateau& plateau,
                          const Chaines& chaines)
     : QObject(fenetre), fenetre_(fenetre), etat_(etat), plateau_(plateau), chaines_(chaines) {}
@@ -31,23 +27,16 @@ void VueResultat::choisir(int) {}
 
 void VueResultat::appliquerLegendes() {}
 
-Panneau* VueResultat::nouvelleEtiquette(const QString& nom, int hauteur) const {
-    auto* p = new Panneau(fenetre_);
+Panneau* nouvelleEtiquette(QWidget* fenetre, const QString& nom, int largeur) {
+    auto* p = new Panneau(fenetre);
     p->setObjectName(nom);
-    p->setCouleur(fenetre_->palette().color(QPalette::Button));
-    p->resize(plateau_.largeurCarte, hauteur);
+    p->setCouleur(fenetre->palette().color(QPalette::Button));
+    p->resize(largeur, arrondi(echelleY * 16));
     p->hide();
     return p;
 }
 
-void VueResultat::placerEtiquetteNom(int n, const QString& nom, QPoint position) const {
-    Panneau* etiquette = plateau_.etiquettesNoms[n];
-    etiquette->setText(nom);
-    etiquette->move(position);
-    etiquette->show();
-}
-
-void VueResultat::colorer(Panneau* etiquette, bool choisie) {
+void colorer(Panneau* etiquette, bool choisie) {
     static const QColor argent(192, 192, 192);
     static const QColor jaune(255, 255, 0);
     etiquette->setCouleur(choisie ? jaune : argent);

@@ -28,8 +28,18 @@ struct Plateau {
     int tailleLisible = 9; // the smallest type in pixels on this screen
 };
 
-// The name of the picture of card `carte`, as the picture holders carry it.
-QString imageFace(int carte);
+// A label over or under a card, `largeur` wide (the card's) and of the design's height, hidden
+// until it is placed.
+Panneau* nouvelleEtiquette(QWidget* fenetre, const QString& nom, int largeur);
+// Yellow for the house or horizon on show, silver for the others.
+void colorer(Panneau* etiquette, bool choisie);
+// Labels off the table, silver again.
+template <typename Etiquettes> void rangerEtiquettes(const Etiquettes& etiquettes) {
+    for (Panneau* e : etiquettes) {
+        e->hide();
+        colorer(e, false);
+    }
+}
 
 class VueResultat : public QObject {
     Q_OBJECT
@@ -50,6 +60,8 @@ public:
     virtual QPoint placeDuTalon(int d) const;
     // The card of slot n was laid at `position`.
     virtual void cartePosee(int n, QPoint position);
+    // The spread of this kind was just chosen, its deck laid out.
+    virtual void choisie() {}
     // The spread of this kind is complete: its result is shown.
     virtual void terminer() = 0;
     // A house or horizon chosen once complete.
@@ -65,10 +77,6 @@ protected:
     template <typename T> T* controle(const char* nom) const {
         return fenetre_->findChild<T*>(QString::fromLatin1(nom));
     }
-    // A label over or under a card, the card's width.
-    Panneau* nouvelleEtiquette(const QString& nom, int hauteur) const;
-    void placerEtiquetteNom(int n, const QString& nom, QPoint position) const;
-    static void colorer(Panneau* etiquette, bool choisie);
     // A press on a text box sends the focus to a panel: no text keeps a caret.
     void focusVers(const char* memo, const char* panneau) const;
 

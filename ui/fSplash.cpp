@@ -4,16 +4,12 @@
 #include "Design.h"
 #include "Echelle.h"
 #include "Globales.h"
-#include "ImageControle.h"
 #include "MagasinReglages.h"
-#include "OptionsChance.h"
 #include "Polices.h"
 #include "RepertoireProgramme.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>

@@ -62,8 +62,6 @@ const Controle design[] = {
 const char* const ordreFocus[] = {"Button1", "ScrollBarValeurMinimale", "scrollBarValeurMaximale",
                                   "scrollBarNombreNumeros", "buttonAnnuler"};
 
-const QColor sarcelle(0, 128, 128);
-
 QString decimal(int v) {
     return QString::number(v);
 }
@@ -101,10 +99,7 @@ TfrmConfigurationChance::~TfrmConfigurationChance() {
 
 void TfrmConfigurationChance::construireDesign() {
     setGeometry(0, 0, 437, 145);
-    QPalette fond = palette();
-    fond.setColor(QPalette::Window, sarcelle);
-    setPalette(fond);
-    setAutoFillBackground(true);
+    peindreFond(this, 0x008080); // teal
     setFont(policeDesign(Famille::Sans, 11));
 
     construireControles(this, design);
@@ -190,7 +185,7 @@ void TfrmConfigurationChance::FormActivate() {
     panelValeurMaximale_->setText(decimal(o.optionMaxRange));
 
     // French until English is chosen.
-    const Chaines chaines = chainesDe(langue == langueAnglais ? langueAnglais : langueFrancais);
+    const Chaines chaines = chainesDe(langueParlee(langue));
     setWindowTitle(chaines.texte(Cle::titreOptions));
     appliquerLegendes(this, design, chaines);
     Button1_->setFocus();

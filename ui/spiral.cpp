@@ -16,12 +16,9 @@
 #include "Globales.h"
 #include "Langue.h"
 #include "LectureAffichee.h"
-#include "Libelles.h"
 #include "MagasinReglages.h"
 #include "Memo.h"
-#include "NumerosChance.h"
 #include "OptionsChance.h"
-#include "RepertoireProgramme.h"
 #include "ServiceImages.h"
 #include "TexteLecture.h"
 #include "VisionneuseAide.h"
@@ -30,8 +27,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRegion>
@@ -76,7 +71,7 @@ TfrmLunespiral::TfrmLunespiral(const Collaborateurs& collaborateurs, QWidget* pa
     // cannot be read or written still leaves the program usable with the defaults; the message
     // waits until the event loop runs so that it shows over the splash.
     try {
-        MagasinReglages magasin(cleRegistre.isEmpty() ? cleRegistreParDefaut : cleRegistre);
+        MagasinReglages magasin(cleRegistre);
         chargerOptions(options_, magasin);
     } catch (const ErreurReglages& e) {
         QTimer::singleShot(0, this, [e] { Application::signalerErreur(e); });
@@ -135,14 +130,13 @@ void TfrmLunespiral::construireDesign() {
     // pictures' names for the controls that show them (hidden, they render nothing).
     QStringList porteurs{QStringLiteral("picFond")};
     for (int k = 1; k <= nbArcanes; ++k) porteurs << imageFace(k);
-    for (int h = 1; h <= nbMaisons; ++h) porteurs << QStringLiteral("imageMaison%1").arg(h);
+    for (int h = 1; h <= nbMaisons; ++h) porteurs << imageMaison(h);
     for (const QString& nom : porteurs) {
         auto* porteur = new ImageControle(this);
         porteur->setObjectName(nom);
         porteur->setImage(nom);
         porteur->hide();
     }
-    sbNumeros_ = barre_->boutonNumeros();
 
     panelPhraseGlobale_ = controle<Panneau>("panelPhraseGlobale");
 }
@@ -358,13 +352,7 @@ void TfrmLunespiral::timerDebutTimer() {
 }
 
 void TfrmLunespiral::TSBAideClick() {
-    if (!QFileInfo(chaines_.fichierAide).isFile()) {
-        BoiteMessage::information(
-            this, chaines_.texte(Cle::msgAideIntrouvable)
-                      .arg(QDir::toNativeSeparators(cheminLisible(chaines_.fichierAide))));
-        return;
-    }
-    VisionneuseAide::instance().ouvrir(chaines_.fichierAide);
+    VisionneuseAide::instance().ouvrir(chaines_.fichierAide, this);
 }
 
 void TfrmLunespiral::TSBAboutClick() {
@@ -426,7 +414,7 @@ void TfrmLunespiral::CommencerTirage(TypeTirage type, bool auClavier) {
     // 5. The bar's description of the lucky numbers goes with the numbers it describes: numbers
     // shown by an OK after an abandoned reading are replaced here, and so is their description.
     barre_->afficherInfo(type == TypeTirage::DixMaisons ? chaines_.msgTirez10 : chaines_.msgTirez4);
-    if (type == TypeTirage::EnCroix) vueCroix_->choisie();
+    vue(type).choisie();
 }
 
 void TfrmLunespiral::AppelCliqueMain(int d) {
@@ -455,9 +443,15 @@ void TfrmLunespiral::terminerTirage() {
     const bool auClavier = talon_->aLeFocus();
     talon_->retirerNonPosees(etat_);
     vue(etat_.typeTirage()).terminer();
+    // The cross's synthesis card rides to the centre on a deck card that was not picked, drawn
+    // by the reading state as the last card was laid.
+    if (const int porteur = etat_.porteurSynthese())
+        talon_->poser(porteur, 5, etat_.carteDeLEmplacement(5),
+                      vue(TypeTirage::EnCroix).position(5), true, chaines_,
+                      chaines_.motPsyche + QStringLiteral(" - "));
     if (auClavier) talon_->rendreFocus(etat_, vue(etat_.typeTirage()).emplacementAffiche());
-    sbNumeros_->show();
-    sbNumeros_->setChecked(etat_.numerosAffiches());
+    barre_->boutonNumeros()->show();
+    barre_->boutonNumeros()->setChecked(etat_.numerosAffiches());
     afficherNumerosChance();
     DessinerEtoiles();
 }
@@ -475,8 +469,8 @@ void TfrmLunespiral::effacerResultats() {
     // 1.
     barre_->afficherInfo(QString());
     // 2.
-    sbNumeros_->hide();
-    sbNumeros_->setChecked(false);
+    barre_->boutonNumeros()->hide();
+    barre_->boutonNumeros()->setChecked(false);
     // 3.
     choix_->cacher();
     // 4. and 5.
@@ -495,7 +489,7 @@ void TfrmLunespiral::panelInformationsDblClick() {
 // The lucky numbers.
 
 void TfrmLunespiral::SBNumerosDeLaChanceClick() {
-    if (sbNumeros_->isChecked())
+    if (barre_->boutonNumeros()->isChecked())
         etat_.montrerNumerosChance(hasard_, options_);
     else
         etat_.cacherNumerosChance();
@@ -504,7 +498,7 @@ void TfrmLunespiral::SBNumerosDeLaChanceClick() {
 
 void TfrmLunespiral::montrerNumerosChance() {
     if (!etat_.tirageTermine()) return;
-    sbNumeros_->setChecked(true);
+    barre_->boutonNumeros()->setChecked(true);
     SBNumerosDeLaChanceClick();
 }
 
@@ -529,7 +523,7 @@ void TfrmLunespiral::copierLecture() {
 }
 
 int TfrmLunespiral::langueDesNoms() const {
-    return chaines_.langue == langueAnglais ? langueAnglais : langueFrancais;
+    return langueParlee(chaines_.langue);
 }
 
 } // namespace lunespiral

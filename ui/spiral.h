@@ -13,22 +13,17 @@
 #include "Mosaique.h"
 #include "VueResultat.h"
 
-#include <QColor>
-#include <QPoint>
 #include <QTimer>
-#include <QToolButton>
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <vector>
 
 namespace lunespiral {
 
 class BarreInfo;
 class ChoixTirage;
 class Talon;
-class Memo;
 class VueCroix;
 class VueMaisons;
 class VueBohemiens;
@@ -139,7 +134,6 @@ private:
 
     QTimer* timerDebut_ = nullptr;
     bool creationTerminee_ = false;
-    QToolButton* sbNumeros_ = nullptr;
     Panneau* panelPhraseGlobale_ = nullptr;
 };
 

@@ -1,7 +1,6 @@
 #include "Paires.h"
 
 #include "Cp1252.h"
-#include "Langue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -152,8 +151,7 @@ PairesSource lirePaires(const std::filesystem::path& chemin, int langue,
         for (int b = 1; b <= nbArcanes; ++b) {
             const auto rang = static_cast<std::size_t>((a - 1) * nbArcanes + (b - 1));
             const EnregLu& lu = enregs[rang];
-            std::string paire = "[";
-            paire.append(std::to_string(a)).append(" ").append(std::to_string(b)).append("]");
+            const std::string paire = enTete({a, b});
             for (const bool present : {true, false}) {
                 const std::string& texte = present ? lu.textes.present : lu.textes.futur;
                 const LigneSource& origine = present ? lu.lignePresent : lu.ligneFutur;

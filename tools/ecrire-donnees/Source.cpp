@@ -148,14 +148,6 @@ std::string typographie(const std::string& utf8, int langue) {
     return resultat;
 }
 
-// "[2 3 1 4]"
-std::string enTete(const std::vector<int>& nombres) {
-    std::string texte = "[";
-    for (std::size_t i = 0; i < nombres.size(); ++i)
-        texte.append(i == 0 ? "" : " ").append(std::to_string(nombres[i]));
-    return texte + "]";
-}
-
 // The numbers of a record from its place in the file order, and back.
 std::vector<int> nombresDuRang(int rang, const std::vector<ChampEnTete>& champs) {
     std::vector<int> nombres(champs.size());
@@ -172,15 +164,21 @@ int rangDesNombres(const std::vector<int>& nombres, const std::vector<ChampEnTet
     return rang;
 }
 
-std::vector<int> lireEnTete(const LigneSource& ligne, const std::vector<ChampEnTete>& champs) {
+// "[a b]" for `n` fields: numbers of one to three digits, single spaces between them.
+std::regex formeEnTete(std::size_t n) {
+    std::string forme = R"(\[(\d{1,3}))";
+    for (std::size_t i = 1; i < n; ++i) forme += R"( (\d{1,3}))";
+    return std::regex(forme + R"(\])");
+}
+
+std::vector<int> lireEnTete(const LigneSource& ligne, const std::vector<ChampEnTete>& champs,
+                            const std::regex& forme) {
     const std::string texte = sansBlancsAutour(ligne.texte);
-    std::string forme = R"(\[(\d{1,3}))", attendu = "[";
-    for (std::size_t i = 0; i < champs.size(); ++i) {
-        if (i > 0) forme += R"( (\d{1,3}))";
+    std::string attendu = "[";
+    for (std::size_t i = 0; i < champs.size(); ++i)
         attendu.append(i == 0 ? "" : " ").append(champs[i].nom);
-    }
     std::smatch m;
-    if (!std::regex_match(texte, m, std::regex(forme + R"(\])")))
+    if (!std::regex_match(texte, m, forme))
         ligne.refuser("malformed header \"" + texte + "\": expected " + attendu + "], " +
                       std::to_string(champs.size()) + " numbers separated by single spaces");
     std::vector<int> nombres;
@@ -196,9 +194,17 @@ std::vector<int> lireEnTete(const LigneSource& ligne, const std::vector<ChampEnT
 
 } // namespace
 
+std::string enTete(const std::vector<int>& nombres) {
+    std::string texte = "[";
+    for (std::size_t i = 0; i < nombres.size(); ++i)
+        texte.append(i == 0 ? "" : " ").append(std::to_string(nombres[i]));
+    return texte + "]";
+}
+
 std::vector<EnregLu> lireEnregistrements(const std::filesystem::path& chemin,
                                          const std::vector<ChampEnTete>& champs, int langue) {
     const auto lignes = lireLignes(chemin);
+    const std::regex forme = formeEnTete(champs.size());
     const std::string fichier = chemin.filename().string();
     int nombre = 1;
     for (const auto& c : champs) nombre *= c.max;
@@ -221,7 +227,7 @@ std::vector<EnregLu> lireEnregistrements(const std::filesystem::path& chemin,
         if (estIgnoree(ligne)) continue;
         if (sansBlancsAutour(ligne.texte).starts_with("[") || courant == nullptr) {
             terminer();
-            const std::vector<int> nombres = lireEnTete(ligne, champs);
+            const std::vector<int> nombres = lireEnTete(ligne, champs, forme);
             const auto rang = static_cast<std::size_t>(rangDesNombres(nombres, champs));
             if (ligneDe[rang] != 0)
                 ligne.refuser("record " + enTete(nombres) + " is given twice (first at line " +

@@ -64,6 +64,9 @@ struct ChampEnTete {
     int max;
 };
 
+// A record's header as the sources write it: "[2 3 1 4]".
+std::string enTete(const std::vector<int>& nombres);
+
 // The text sources: records made of a header of numbers, "[2 3 1 4]", then a "present: " line
 // and a "futur: " line, each text checked with texteDeChamp once its typography is set right in
 // case a source slipped (a straight apostrophe after a letter becomes ’; in French, `langue` 1,

@@ -2,8 +2,10 @@
 
 #include "Arcanes.h"
 #include "Langue.h"
+#include "OptionsChance.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -57,18 +59,21 @@ void lireOptions(const std::string& valeur, ArgumentsTirage& a) {
     const auto morceaux = decouper(valeur);
     if (morceaux.size() != 3)
         throw ErreurArguments("--options: expected NOMBRE,MIN,MAX, got \"" + valeur + "\"");
-    const auto nombre = nombreEntier(morceaux[0], 1, 10);
-    if (!nombre)
-        throw ErreurArguments("--options: the count \"" + morceaux[0] + "\" must be 1..10");
-    const auto minimum = nombreEntier(morceaux[1], 1, 500);
-    if (!minimum)
-        throw ErreurArguments("--options: the minimum \"" + morceaux[1] + "\" must be 1..500");
-    const auto maximum = nombreEntier(morceaux[2], 1, 500);
-    if (!maximum)
-        throw ErreurArguments("--options: the maximum \"" + morceaux[2] + "\" must be 1..500");
-    a.nombre = static_cast<int>(*nombre);
-    a.minimum = static_cast<int>(*minimum);
-    a.maximum = static_cast<int>(*maximum);
+    // Within the bounds the options dialog and the store keep to.
+    const char* noms[] = {"count", "minimum", "maximum"};
+    std::array<int, 3> valeurs{};
+    for (std::size_t i = 0; i < valeurs.size(); ++i) {
+        const Reglage& r = reglagesChance[i + 1];
+        const auto v = nombreEntier(morceaux[i], r.minimum, r.maximum);
+        if (!v)
+            throw ErreurArguments("--options: the " + std::string(noms[i]) + " \"" + morceaux[i] +
+                                  "\" must be " + std::to_string(r.minimum) + ".." +
+                                  std::to_string(r.maximum));
+        valeurs[i] = static_cast<int>(*v);
+    }
+    a.nombre = valeurs[0];
+    a.minimum = valeurs[1];
+    a.maximum = valeurs[2];
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 //   C1,C2,...] croix|maisons|bohemiens lunespiral-tirage [--graine N] [--json] [--langue fr|en]
 //   chance --cartes C1,C2,... [--options NOMBRE,MIN,MAX]
 
+#include "OptionsChance.h"
 #include "Tirages.h"
 
 #include <cstdint>
@@ -29,9 +30,9 @@ struct ArgumentsTirage {
     std::string repertoire;              // empty: the program's own directory
     bool json = false;
     std::vector<int> cartes; // the laid cards (chance), or a real deck's (spreads)
-    int nombre = 6;          // chance: the options
-    int minimum = 1;
-    int maximum = 49;
+    int nombre = optionsParDefaut.optionNbNumerosDeLaChance; // chance: the options
+    int minimum = optionsParDefaut.optionMinRange;
+    int maximum = optionsParDefaut.optionMaxRange;
 };
 
 // The language the environment asks for: LC_ALL, LC_MESSAGES or LANG, the first one set;
